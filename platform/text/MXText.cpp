@@ -1,0 +1,81 @@
+#include "platform/text/MXText.h"
+
+#include <unicode/uchar.h>
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
+
+std::string MXToUtf8(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        UChar32 c;
+        U16_NEXT(text.data(), i, text.size(), c);
+        if (c < 0 || U_IS_SURROGATE(c)) c = 0xFFFD;
+        char buffer[4];
+        int32_t length = 0;
+        UBool failed = false;
+        U8_APPEND(buffer, length, 4, c, failed);
+        out.append(buffer, static_cast<size_t>(length));
+    }
+    return out;
+}
+
+std::u16string MXFromUtf8(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int32_t>(text.size());
+    for (int32_t i = 0; i < length;) {
+        UChar32 c;
+        U8_NEXT(bytes, i, length, c);
+        if (c < 0) c = 0xFFFD;
+        if (U_IS_BMP(c)) {
+            out.push_back(static_cast<char16_t>(c));
+        } else {
+            out.push_back(static_cast<char16_t>(U16_LEAD(c)));
+            out.push_back(static_cast<char16_t>(U16_TRAIL(c)));
+        }
+    }
+    return out;
+}
+
+namespace {
+template <typename Map>
+std::u16string mapCodePoints(std::u16string_view text, Map map) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        UChar32 c;
+        U16_NEXT(text.data(), i, text.size(), c);
+        c = map(c);
+        if (U_IS_BMP(c)) {
+            out.push_back(static_cast<char16_t>(c));
+        } else {
+            out.push_back(static_cast<char16_t>(U16_LEAD(c)));
+            out.push_back(static_cast<char16_t>(U16_TRAIL(c)));
+        }
+    }
+    return out;
+}
+}  // namespace
+
+std::u16string MXLowercase(std::u16string_view text) {
+    bool plain = true;
+    for (char16_t c : text) {
+        if (c >= 0x80 || (c >= u'A' && c <= u'Z')) {
+            plain = false;
+            break;
+        }
+    }
+    if (plain) return std::u16string(text);
+    return mapCodePoints(text, [](UChar32 c) { return u_tolower(c); });
+}
+
+std::u16string MXUppercase(std::u16string_view text) {
+    return mapCodePoints(text, [](UChar32 c) { return u_toupper(c); });
+}
+
+std::u16string MXIntegerText(int64_t value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
