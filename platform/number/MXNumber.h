@@ -28,8 +28,8 @@ public:
     // Truncate toward zero; NaN gives 0, values beyond the range saturate to its ends.
     int64_t integerValue() const { return longLongValue(); }
     int64_t longLongValue() const;
-    // Truncate toward zero; NaN and negative values give 0 (negative integers wrap as
-    // two's complement), values beyond the range saturate to UINT64_MAX.
+    // Truncate toward zero. Doubles and decimals: NaN and negative values give 0, values
+    // beyond the range UINT64_MAX. Signed integers wrap as two's complement.
     uint64_t unsignedIntegerValue() const;
     bool boolValue() const;
     // A double converts through its shortest digits.
