@@ -1,0 +1,45 @@
+#pragma once
+// Turns a token list into one expression tree in which every operator is a function call:
+// groups the tokens by brackets and argument lists, folds each group by precedence, then
+// converts the terms into expression nodes.
+#include <memory>
+#include <string_view>
+
+#include "engine/expression/MXExpression.h"
+#include "engine/operators/MXMathOperatorSet.h"
+#include "engine/parser/MXTermArena.h"
+#include "engine/tokenizer/MXMathStringTokenizer.h"
+#include "platform/error/MXError.h"
+
+// The deepest nesting a parse accepts, counting brackets, argument lists and every operator
+// applied to an operand. Deeper text fails with error 1 "expression nested too deeply", so
+// parsed trees are never deeper than this.
+inline constexpr int MXMaximumNestingDepth = 1024;
+extern const std::u16string MXNestedTooDeeplyMessage;
+
+class MXParser {
+public:
+    // Tokenizes with the default operator set; no parser, and the tokenizer's error, on failure.
+    static std::unique_ptr<MXParser> parserWithString(std::u16string_view text, MXError* error = nullptr);
+    // No tokenizer, no parser.
+    static std::unique_ptr<MXParser> parserWithTokenizer(std::unique_ptr<MXMathStringTokenizer> tokenizer,
+                                                         MXError* error = nullptr);
+    explicit MXParser(std::unique_ptr<MXMathStringTokenizer> tokenizer);
+    MXParser(const MXParser&) = delete;
+    MXParser& operator=(const MXParser&) = delete;
+
+    const std::shared_ptr<MXMathOperatorSet>& operatorSet() const { return operatorSet_; }
+    // Of the operator set's operator for the function; left when there is none.
+    MXOperatorAssociativity associativityForOperatorFunction(std::u16string_view function) const;
+
+    // The expression tree, or null with the error written. May be called again.
+    MXExpressionPtr parsedExpressionWithError(MXError* error = nullptr);
+
+    // Where the terms of the current parse live.
+    detail::MXTermArena& termArena() { return arena_; }
+
+private:
+    std::unique_ptr<MXMathStringTokenizer> tokenizer_;
+    std::shared_ptr<MXMathOperatorSet> operatorSet_;
+    detail::MXTermArena arena_;
+};
