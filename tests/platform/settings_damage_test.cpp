@@ -1,0 +1,117 @@
+// A store file that is not a database, is damaged or cannot be reached.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <fstream>
+
+#include "platform/settings/MXUserDefaults.h"
+#include "tests/platform/settings_TemporaryFolder.h"
+
+namespace {
+
+using DamagedStore = TemporarySettingsFolder;
+
+void writeFile(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::string readFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The bytes of a valid store holding two entries, cut to `length` bytes.
+std::string validStoreBytes(const MXUserDefaults& store, size_t length) {
+    store.setInteger(1, u"a");
+    store.setString(std::u16string(5000, u'x'), u"b");
+    std::string bytes = readFile(store.filePath());
+    std::filesystem::remove(store.filePath());
+    return bytes.substr(0, length);
+}
+
+struct DamageCase {
+    const char* name;
+    std::string (*contents)(const MXUserDefaults& store);
+};
+
+class DamagedStoreFile : public TemporarySettingsFolder, public ::testing::WithParamInterface<DamageCase> {};
+
+TEST_P(DamagedStoreFile, ReadsAsEmptyThenAcceptsWrites) {
+    MXUserDefaults store = MXUserDefaults(MXAppGroupIdentifier);
+    std::string contents = GetParam().contents(store);
+    writeFile(store.filePath(), contents);
+
+    EXPECT_EQ(store.integerForKey(u"a"), 0);
+    EXPECT_EQ(store.stringForKey(u"b"), std::nullopt);
+    EXPECT_TRUE(store.dictionaryRepresentation().empty());
+
+    writeFile(store.filePath(), contents);
+    EXPECT_TRUE(store.setInteger(42, u"keyboard_install"));
+    EXPECT_EQ(store.integerForKey(u"keyboard_install"), 42);
+    EXPECT_EQ(store.dictionaryRepresentation().size(), 1u);
+}
+
+TEST_P(DamagedStoreFile, RemovalRecreatesTheFile) {
+    MXUserDefaults store;
+    writeFile(store.filePath(), GetParam().contents(store));
+    EXPECT_TRUE(store.removeObjectForKey(u"a"));
+    EXPECT_TRUE(store.setDouble(0.5, u"d"));
+    EXPECT_EQ(store.doubleForKey(u"d"), 0.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedStoreFile,
+    ::testing::Values(
+        DamageCase{"Garbage", [](const MXUserDefaults&) { return std::string(3000, '\x5a'); }},
+        DamageCase{"TextFile", [](const MXUserDefaults&) { return std::string("saveINTMAX=7\n"); }},
+        DamageCase{"HeaderOnly",
+                   [](const MXUserDefaults& store) { return validStoreBytes(store, 100); }},
+        DamageCase{"Truncated",
+                   [](const MXUserDefaults& store) { return validStoreBytes(store, 5000); }},
+        DamageCase{"PagesOverwritten",
+                   [](const MXUserDefaults& store) {
+                       std::string bytes = validStoreBytes(store, std::string::npos);
+                       for (size_t i = 100; i < bytes.size(); i += 7) {
+                           bytes[i] = static_cast<char>(0xff - bytes[i]);
+                       }
+                       return bytes;
+                   }}),
+    [](const ::testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
+
+TEST_F(DamagedStore, EmptyFileIsAnEmptyStore) {
+    MXUserDefaults store;
+    writeFile(store.filePath(), "");
+    EXPECT_FALSE(store.hasKey(u"a"));
+    EXPECT_TRUE(store.setInteger(3, u"a"));
+    EXPECT_EQ(store.integerForKey(u"a"), 3);
+}
+
+TEST_F(DamagedStore, ForeignDatabaseUnderTheStoreNameIsReplaced) {
+    MXUserDefaults store;
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(store.filePath().c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE settings (name TEXT, data BLOB)", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    EXPECT_EQ(store.integerForKey(u"a"), 0);
+    EXPECT_TRUE(store.setInteger(9, u"a"));
+    EXPECT_EQ(store.integerForKey(u"a"), 9);
+}
+
+TEST_F(DamagedStore, FolderInPlaceOfTheFileReadsEmptyAndRefusesWrites) {
+    MXUserDefaults store;
+    std::filesystem::create_directory(store.filePath());
+    EXPECT_EQ(store.integerForKey(u"a"), 0);
+    EXPECT_FALSE(store.setInteger(1, u"a"));
+    EXPECT_FALSE(store.removeObjectForKey(u"a"));
+    EXPECT_TRUE(std::filesystem::is_directory(store.filePath()));
+}
+
+TEST_F(DamagedStore, FileInPlaceOfTheFolderReadsEmptyAndRefusesWrites) {
+    writeFile(folder() / "blocked", "x");
+    MXUserDefaults store = MXUserDefaults().inDirectory(folder() / "blocked");
+    EXPECT_EQ(store.stringForKey(u"a"), std::nullopt);
+    EXPECT_FALSE(store.setString(u"v", u"a"));
+    EXPECT_EQ(readFile(folder() / "blocked"), "x");
+}
+
+}  // namespace
