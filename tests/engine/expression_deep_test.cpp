@@ -11,49 +11,68 @@ namespace {
 
 constexpr size_t kDepth = 1'000'000;
 
-TEST(ExpressionDeepTrees, DescriptionOfDeepChain) {
-    const MXExpressionPtr tree = chain(kDepth, num(7), u"F");
-    const std::u16string text = tree->description();
-    ASSERT_EQ(text.size(), 3 * kDepth + 1);
+// One chain f(f(...f($x)...)) of kDepth calls, shared by the tests (building it is the slow part).
+class ExpressionDeepTrees : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { deep = new MXExpressionPtr(chain(kDepth, var(u"x"), u"f")); }
+    static void TearDownTestSuite() {
+        delete deep;
+        deep = nullptr;
+    }
+    static MXExpressionPtr* deep;
+};
+MXExpressionPtr* ExpressionDeepTrees::deep = nullptr;
+
+const MXExpressionPtr& descend(const MXExpressionPtr& node, size_t levels) {
+    const MXExpressionPtr* current = &node;
+    for (size_t i = 0; i < levels; ++i) current = &(*current)->arguments()[0];
+    return *current;
+}
+
+TEST_F(ExpressionDeepTrees, Description) {
+    const std::u16string text = (*deep)->description();
+    ASSERT_EQ(text.size(), 3 * kDepth + 2);
     EXPECT_EQ(text.substr(0, 4), u"f(f(");
-    EXPECT_EQ(text.substr(2 * kDepth - 1, 4), u"(7))");
+    EXPECT_EQ(text.substr(2 * kDepth - 1, 5), u"($x))");
 }
 
-TEST(ExpressionDeepTrees, CopyAndEqualityOfDeepChain) {
-    const MXExpressionPtr tree = chain(kDepth, var(u"x"));
-    const MXExpressionPtr copied = tree->copy();
-    EXPECT_TRUE(copied->isEqual(*tree));
-    EXPECT_FALSE(chain(kDepth, var(u"y"))->isEqual(*tree)) << "leaves differ at the bottom";
-    EXPECT_FALSE(tree->arguments()[0]->isEqual(*tree)) << "one level shorter";
+TEST_F(ExpressionDeepTrees, Equality) {
+    EXPECT_TRUE((*deep)->isEqual(**deep));
+    EXPECT_FALSE((*deep)->arguments()[0]->isEqual(**deep)) << "one level shorter";
+    EXPECT_FALSE(chain(kDepth, var(u"y"), u"f")->isEqual(**deep)) << "leaves differ at the bottom";
 }
 
-TEST(ExpressionDeepTrees, ReleasingDeepChainKeepsSharedSubtrees) {
-    MXExpressionPtr middle = chain(kDepth / 2, num(1), u"f");
-    MXExpressionPtr tree = chain(kDepth / 2, middle);
-    tree.reset();
-    EXPECT_EQ(middle->description().size(), 3 * (kDepth / 2) + 1) << "the shared half is untouched";
-    EXPECT_EQ(middle->parentExpression(), nullptr);
+TEST_F(ExpressionDeepTrees, CopyThenReleaseKeepsSharedSubtrees) {
+    MXExpressionPtr copied = (*deep)->copy();
+    ASSERT_TRUE(copied->isEqual(**deep));
+    EXPECT_EQ(descend(copied, kDepth)->parentExpression(), descend(copied, kDepth - 1));
+    const MXExpressionPtr halfway = descend(copied, kDepth / 2);
+    copied.reset();
+    EXPECT_EQ(halfway->parentExpression(), nullptr);
+    EXPECT_EQ(halfway->description().size(), 3 * (kDepth / 2) + 2) << "the held half is untouched";
+    EXPECT_TRUE(halfway->isEqual(*descend(*deep, kDepth / 2)));
 }
 
-TEST(ExpressionDeepTrees, WideCallDescriptionAndArchive) {
-    std::vector<MXExpressionPtr> arguments(kDepth / 4, num(1));
+TEST_F(ExpressionDeepTrees, ArchiveIsWrittenButReadOnlyUpToTheLimit) {
+    const std::string archived = (*deep)->archive();
+    EXPECT_GT(archived.size(), 30 * kDepth);
+    EXPECT_EQ(MXExpression::unarchive(archived), nullptr);
+
+    const MXExpressionPtr& atLimit = descend(*deep, kDepth - detail::kArchiveNestingLimit);
+    const MXExpressionPtr restored = MXExpression::unarchive(atLimit->archive());
+    ASSERT_NE(restored, nullptr);
+    EXPECT_TRUE(restored->isEqual(*atLimit));
+    const MXExpressionPtr beyondLimit = descend(*deep, kDepth - detail::kArchiveNestingLimit - 1);
+    EXPECT_EQ(MXExpression::unarchive(beyondLimit->archive()), nullptr);
+}
+
+TEST(ExpressionWideTrees, DescriptionAndArchive) {
+    const std::vector<MXExpressionPtr> arguments(kDepth / 10, MXExpression::numberExpressionWithNumber(MXNumber(1.0)));
     const MXExpressionPtr tree = fn(u"add", arguments);
     EXPECT_EQ(tree->description().size(), std::u16string(u"add()").size() + 2 * arguments.size() - 1);
     const MXExpressionPtr restored = MXExpression::unarchive(tree->archive());
     ASSERT_NE(restored, nullptr);
     EXPECT_TRUE(restored->isEqual(*tree));
-}
-
-TEST(ExpressionDeepTrees, ArchiveOfDeepChainIsWrittenButReadOnlyUpToTheLimit) {
-    const std::string deepest = chain(kDepth, num(1))->archive();
-    EXPECT_GT(deepest.size(), kDepth);
-    EXPECT_EQ(MXExpression::unarchive(deepest), nullptr);
-
-    const MXExpressionPtr atLimit = chain(detail::kArchiveNestingLimit, num(1));
-    const MXExpressionPtr restored = MXExpression::unarchive(atLimit->archive());
-    ASSERT_NE(restored, nullptr);
-    EXPECT_TRUE(restored->isEqual(*atLimit));
-    EXPECT_EQ(MXExpression::unarchive(chain(detail::kArchiveNestingLimit + 1, num(1))->archive()), nullptr);
 }
 
 }  // namespace
