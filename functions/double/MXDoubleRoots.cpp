@@ -1,0 +1,51 @@
+// sqrt and nthroot.
+#include <cmath>
+
+#include "functions/double/MXDoubleThemes.h"
+#include "platform/settings/MXUserDefaults.h"
+
+namespace detail {
+namespace {
+
+// Tells the keyboard that the last root was taken of a negative number's magnitude.
+const std::u16string kImaginaryKey = u"intIMAGINARY";
+
+// Square root, or with an index (evaluated first, counting as 0 when it fails) pow(x, 1/index).
+MXExpressionPtr sqrtBuiltin(MXFunctionEvaluator& library, const MXBuiltinArguments& arguments,
+                            const MXSubstitutions* substitutions, MXError* error) {
+    if (!MXFunctionEvaluator::checkArgumentCount(u"sqrt", arguments.size(), 1, 2, error)) return nullptr;
+    const bool hasIndex = arguments.size() == 2;
+    const double index = hasIndex ? evaluateOptional(library, arguments[1], substitutions, error, 0) : 2;
+    const std::optional<MXNumber> radicand = library.evaluateArgument(arguments[0], substitutions, error);
+    if (!radicand) return nullptr;
+    const double x = radicand->doubleValue();
+    return doubleResult(hasIndex ? std::pow(x, 1 / index) : std::sqrt(x));
+}
+
+// The magnitude of a negative radicand, with the flag set; a non-negative one clears it.
+double rootedMagnitude(double x) {
+    const MXUserDefaults& store = MXUserDefaults::standardUserDefaults();
+    if (x < 0) {
+        store.setInteger(1, kImaginaryKey);
+        return -x;
+    }
+    if (store.integerForKey(kImaginaryKey) == 1) store.setInteger(0, kImaginaryKey);
+    return x;
+}
+
+// The index (evaluated first) is 2 when absent, 0 or failing.
+MXExpressionPtr nthrootBuiltin(MXFunctionEvaluator& library, const MXBuiltinArguments& arguments,
+                               const MXSubstitutions* substitutions, MXError* error) {
+    if (!MXFunctionEvaluator::checkArgumentCount(u"nthroot", arguments.size(), 1, 2, error)) return nullptr;
+    double index = arguments.size() == 2 ? evaluateOptional(library, arguments[1], substitutions, error, 2) : 2;
+    if (index == 0) index = 2;
+    const std::optional<MXNumber> radicand = library.evaluateArgument(arguments[0], substitutions, error);
+    if (!radicand) return nullptr;
+    return doubleResult(std::pow(rootedMagnitude(radicand->doubleValue()), 1 / index));
+}
+
+}  // namespace
+
+MXBuiltinEntries rootBuiltins() { return {{u"sqrt", &sqrtBuiltin}, {u"nthroot", &nthrootBuiltin}}; }
+
+}  // namespace detail
