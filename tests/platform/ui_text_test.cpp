@@ -1,0 +1,122 @@
+// Editing the headless expression view and host document.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "platform/text/MXText.h"
+#include "platform/ui/headless/MXHeadlessInputMethodHost.h"
+#include "platform/ui/headless/MXHeadlessTextView.h"
+
+namespace {
+
+// An edit: insert a text, or delete backward when `text` is null.
+struct Edit {
+    const char16_t* text;
+};
+
+constexpr Edit kDelete{nullptr};
+
+struct EditCase {
+    const char16_t* initial;
+    size_t selectionLocation;
+    size_t selectionLength;
+    std::vector<Edit> edits;
+    const char16_t* expected;
+    size_t expectedInsertionPoint;
+};
+
+template <class Editor>
+void apply(Editor& editor, const std::vector<Edit>& edits) {
+    for (const Edit& edit : edits) {
+        edit.text ? editor.insertText(edit.text) : editor.deleteBackward();
+    }
+}
+
+const std::vector<EditCase> kEditCases = {
+    {u"", 0, 0, {{u"2"}, {u" + "}, {u"3"}}, u"2 + 3", 5},
+    {u"", 0, 0, {kDelete, kDelete}, u"", 0},
+    {u"2+3", 3, 0, {kDelete}, u"2+", 2},
+    {u"2+3", 1, 0, {kDelete}, u"+3", 0},
+    {u"2+3", 0, 0, {kDelete, {u"1"}}, u"12+3", 1},
+    {u"sin(30", 0, 3, {{u"cos"}}, u"cos(30", 3},
+    {u"12345", 1, 3, {kDelete}, u"15", 1},
+    {u"ab", 1, 0, {{u"\u221a"}}, u"a\u221ab", 2},
+    {u"x\U0001F600", 3, 0, {kDelete}, u"x", 1},
+    {u"e\u0301", 2, 0, {kDelete}, u"", 0},
+    {u"1\U0001F1E9\U0001F1EA", 5, 0, {kDelete}, u"1", 1},
+    {u"\U0001F468\u200D\U0001F469\u200D\U0001F467!", 9, 0, {kDelete, kDelete}, u"", 0},
+    {u"ab\r\n", 4, 0, {kDelete}, u"ab", 2},
+    {u"a\xD800", 2, 0, {kDelete}, u"a", 1},
+};
+
+class HeadlessTextView : public ::testing::TestWithParam<EditCase> {};
+
+TEST_P(HeadlessTextView, EditsAtTheInsertionPoint) {
+    const EditCase& c = GetParam();
+    MXHeadlessTextView view;
+    view.setText(c.initial);
+    view.setSelectedRange(c.selectionLocation, c.selectionLength);
+    apply(view, c.edits);
+    EXPECT_EQ(MXToUtf8(view.text()), MXToUtf8(c.expected));
+    EXPECT_EQ(view.insertionPoint(), c.expectedInsertionPoint);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, HeadlessTextView, ::testing::ValuesIn(kEditCases));
+
+class HeadlessDocument : public ::testing::TestWithParam<EditCase> {};
+
+TEST_P(HeadlessDocument, EditsAtTheHostsInsertionPoint) {
+    const EditCase& c = GetParam();
+    MXHeadlessTextDocumentProxy proxy;
+    proxy.setDocument(c.initial);
+    proxy.setSelectedRange(c.selectionLocation, c.selectionLength);
+    apply(proxy, c.edits);
+    EXPECT_EQ(MXToUtf8(proxy.document()), MXToUtf8(c.expected));
+    EXPECT_EQ(proxy.documentContextBeforeInput()->size(), c.expectedInsertionPoint);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, HeadlessDocument, ::testing::ValuesIn(kEditCases));
+
+TEST(HeadlessTextView, SetTextMovesTheInsertionPointToTheEnd) {
+    MXHeadlessTextView view;
+    view.setText(u"2+3");
+    view.setSelectedRange(0, 1);
+    view.setText(u"45");
+    view.insertText(u"6");
+    EXPECT_EQ(view.text(), u"456");
+    view.setText(u"");
+    EXPECT_EQ(view.insertionPoint(), 0u);
+}
+
+TEST(HeadlessTextView, SelectionBeyondTheTextIsRejected) {
+    MXHeadlessTextView view;
+    view.setText(u"abc");
+    EXPECT_THROW(view.setSelectedRange(4, 0), std::out_of_range);
+    EXPECT_THROW(view.setSelectedRange(1, 3), std::out_of_range);
+    EXPECT_THROW(view.setSelectedRange(1, SIZE_MAX), std::out_of_range);
+    EXPECT_NO_THROW(view.setSelectedRange(3, 0));
+}
+
+TEST(HeadlessTextView, RemembersTheLastScrolledRangeAndFocus) {
+    MXHeadlessTextView view;
+    EXPECT_FALSE(view.lastScrolledRange().has_value());
+    view.scrollRangeToVisible(4, 1);
+    EXPECT_EQ(view.lastScrolledRange(), std::make_pair(size_t{4}, size_t{1}));
+    view.becomeFirstResponder();
+    EXPECT_TRUE(view.isFirstResponder());
+    view.resignFirstResponder();
+    EXPECT_FALSE(view.isFirstResponder());
+}
+
+TEST(HeadlessDocument, ContextIsTheTextBeforeTheInsertionPoint) {
+    MXHeadlessTextDocumentProxy proxy;
+    EXPECT_EQ(proxy.documentContextBeforeInput(), u"");
+    proxy.setDocument(u"Total: ");
+    proxy.insertText(u"2+3 = 5");
+    EXPECT_EQ(proxy.documentContextBeforeInput(), u"Total: 2+3 = 5");
+    proxy.setSelectedRange(5, 2);
+    EXPECT_EQ(proxy.documentContextBeforeInput(), u"Total");
+}
+
+}  // namespace
