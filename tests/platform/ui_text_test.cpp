@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "platform/text/MXText.h"
@@ -50,33 +51,32 @@ const std::vector<EditCase> kEditCases = {
     {u"a\xD800", 2, 0, {kDelete}, u"a", 1},
 };
 
-class HeadlessTextView : public ::testing::TestWithParam<EditCase> {};
-
-TEST_P(HeadlessTextView, EditsAtTheInsertionPoint) {
-    const EditCase& c = GetParam();
+// The text and insertion point after the edits, in the expression view and in the host.
+std::pair<std::string, size_t> editInView(const EditCase& c) {
     MXHeadlessTextView view;
     view.setText(c.initial);
     view.setSelectedRange(c.selectionLocation, c.selectionLength);
     apply(view, c.edits);
-    EXPECT_EQ(MXToUtf8(view.text()), MXToUtf8(c.expected));
-    EXPECT_EQ(view.insertionPoint(), c.expectedInsertionPoint);
+    return {MXToUtf8(view.text()), view.insertionPoint()};
 }
 
-INSTANTIATE_TEST_SUITE_P(Edits, HeadlessTextView, ::testing::ValuesIn(kEditCases));
-
-class HeadlessDocument : public ::testing::TestWithParam<EditCase> {};
-
-TEST_P(HeadlessDocument, EditsAtTheHostsInsertionPoint) {
-    const EditCase& c = GetParam();
+std::pair<std::string, size_t> editInHost(const EditCase& c) {
     MXHeadlessTextDocumentProxy proxy;
     proxy.setDocument(c.initial);
     proxy.setSelectedRange(c.selectionLocation, c.selectionLength);
     apply(proxy, c.edits);
-    EXPECT_EQ(MXToUtf8(proxy.document()), MXToUtf8(c.expected));
-    EXPECT_EQ(proxy.documentContextBeforeInput()->size(), c.expectedInsertionPoint);
+    return {MXToUtf8(proxy.document()), proxy.documentContextBeforeInput()->size()};
 }
 
-INSTANTIATE_TEST_SUITE_P(Edits, HeadlessDocument, ::testing::ValuesIn(kEditCases));
+class HeadlessEditing : public ::testing::TestWithParam<EditCase> {};
+
+TEST_P(HeadlessEditing, EditsAtTheInsertionPoint) {
+    std::pair<std::string, size_t> expected{MXToUtf8(GetParam().expected), GetParam().expectedInsertionPoint};
+    EXPECT_EQ(editInView(GetParam()), expected);
+    EXPECT_EQ(editInHost(GetParam()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, HeadlessEditing, ::testing::ValuesIn(kEditCases));
 
 TEST(HeadlessTextView, SetTextMovesTheInsertionPointToTheEnd) {
     MXHeadlessTextView view;
