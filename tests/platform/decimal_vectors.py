@@ -1,0 +1,379 @@
+#!/usr/bin/env python3
+"""Reference vectors for the 38-digit decimal record, computed with Python's decimal module.
+
+Usage: decimal_vectors.py OPERATION COUNT SEED
+
+Prints one vector per line. Records are written as "[-]<coefficient>E<exponent>", results as
+Python prints them (or "NaN", "0"); both read as the decimal value they show.
+
+  add, subtract, multiply, divide:  a b mode result status
+  power:                            a n mode result status
+  round:                            a scale mode result
+  compare:                          a b order
+  fromstring:                       text result
+  todouble:                         a bits        (bits of the double, hex, or "nan")
+  fromdouble:                       bits result
+
+The record holds c x 10^q with c < 10^38 and -128 <= q <= 127. That is exactly the set of
+finite numbers of a context with prec=38, Emin=-91, Emax=164 and clamp=1 (Etiny = -128,
+Etop = 127), including its subnormal numbers, so every result is that context's result:
+  - Overflow (the rounded result needs q > 127)        -> NaN, status 3
+  - DivisionByZero or DivisionUndefined                -> NaN, status 4
+  - a zero result with Underflow (a tiny value rounded to zero) -> 0, status 2
+  - any other Inexact result                           -> status 1
+Rounding modes 0..3 are ROUND_HALF_UP, ROUND_FLOOR, ROUND_CEILING, ROUND_HALF_EVEN.
+The context's power rounds twice for integer exponents, so powers are computed exactly in
+a wide context and then rounded once with plus().
+"""
+
+import decimal
+import math
+import random
+import re
+import struct
+import sys
+from decimal import Decimal
+
+ROUNDINGS = [decimal.ROUND_HALF_UP, decimal.ROUND_FLOOR, decimal.ROUND_CEILING, decimal.ROUND_HALF_EVEN]
+CONTEXTS = [decimal.Context(prec=38, rounding=r, Emin=-91, Emax=164, clamp=1, traps=[]) for r in ROUNDINGS]
+WIDE = decimal.Context(prec=20000, rounding=decimal.ROUND_HALF_EVEN, Emin=-(10**9), Emax=10**9, traps=[])
+NUMBER_TEXT = re.compile(r"[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?")
+LIMIT = 10**38
+
+rng = random.Random()
+uniform = rng.random
+bits = rng.getrandbits
+
+
+def between(low, high):
+    """A random integer in [low, high] (the random module's own helpers are slow)."""
+    return low + int(uniform() * (high - low + 1))
+
+
+def below(limit):
+    """A random integer in [0, limit) for large limits."""
+    return bits(limit.bit_length() + 32) % limit
+
+
+def pick(items):
+    return items[int(uniform() * len(items))]
+
+
+POWERS = [10**k for k in range(80)]
+
+
+def digits_of(count):
+    """A random number of exactly `count` digits."""
+    return POWERS[count - 1] + below(POWERS[count] - POWERS[count - 1])
+
+
+def coefficient():
+    kind = uniform()
+    if kind < 0.45:
+        return digits_of(38)
+    digits = between(1, 38)
+    if kind < 0.7:
+        return digits_of(digits)
+    if kind < 0.8:
+        return POWERS[digits] - 1
+    if kind < 0.9:
+        return digits_of(digits) // 10 * 10 + 5 if digits > 1 else 5
+    return between(1, 1000)
+
+
+def exponent():
+    kind = uniform()
+    if kind < 0.075:
+        return between(-128, -118)
+    if kind < 0.15:
+        return between(117, 127)
+    if kind < 0.5:
+        return between(-40, 10)
+    return between(-128, 127)
+
+
+def canonical(sign, coef, exp):
+    """The record for (-1)^sign x coef x 10^exp as text, or None when it does not fit."""
+    if coef == 0:
+        return "0"
+    while coef % 10 == 0:
+        coef //= 10
+        exp += 1
+    if exp < -128:
+        return None
+    if exp > 127:
+        coef *= 10 ** (exp - 127)
+        exp = 127
+    if coef >= LIMIT:
+        return None
+    return ("-" if sign else "") + "%dE%d" % (coef, exp)
+
+
+def record(exp=None):
+    """A random record as (text, Decimal)."""
+    roll = uniform()
+    if roll < 0.01:
+        return "NaN", Decimal("NaN")
+    if roll < 0.04:
+        return "0", Decimal(0)
+    while True:
+        text = canonical(uniform() < 0.5, coefficient(), exponent() if exp is None else exp)
+        if text is not None:
+            return text, Decimal(text)
+
+
+def near(text):
+    """A record whose exponent lies near the given record's, so that digits interact."""
+    if text in ("NaN", "0"):
+        return record()
+    base = Decimal(text)
+    exp = base.as_tuple().exponent + between(-42, 42)
+    return record(max(-128, min(127, exp)))
+
+
+def outcome(ctx, value):
+    flags = ctx.flags
+    if flags[decimal.Overflow]:
+        return "NaN", 3
+    if flags[decimal.DivisionByZero] or flags[decimal.InvalidOperation]:
+        return "NaN", 4
+    if value.is_nan():
+        return "NaN", 0
+    if value.is_zero():
+        return "0", 2 if flags[decimal.Underflow] else 0
+    return str(value), 1 if flags[decimal.Inexact] else 0
+
+
+def operand_pair():
+    a, x = record()
+    roll = uniform()
+    if roll < 0.5:
+        b, y = near(a)
+    elif roll < 0.6 and not x.is_nan() and not x.is_zero():
+        # The second term lands on the 39th digit of the first: ties and carries.
+        t = x.as_tuple()
+        top = t.exponent + len(t.digits) - 39
+        b = canonical(uniform() < 0.5, pick([5, 5, 4, 6, 50, 49, 51]), top) or "0"
+        y = Decimal(b)
+    elif roll < 0.65 and not x.is_nan():
+        # Near cancellation.
+        b = canonical(x.is_signed(), max(0, int(x.copy_abs().scaleb(-x.as_tuple().exponent)) + between(-2, 2)),
+                      x.as_tuple().exponent) or "0"
+        y = Decimal(b)
+    else:
+        b, y = record()
+    return a, x, b, y
+
+
+def arithmetic(name):
+    a, x, b, y = operand_pair()
+    if name == "multiply" and uniform() < 0.15:
+        b = canonical(uniform() < 0.5, pick([5, 25, 125, 2, 4, 8]), between(-130, 130)) or "5E0"
+        y = Decimal(b)
+    if name == "divide" and uniform() < 0.2:
+        a, x, b, y = division_tie()
+    mode = between(0, 3)
+    ctx = CONTEXTS[mode]
+    ctx.clear_flags()
+    value = getattr(ctx, name)(x, y)
+    result, status = outcome(ctx, value)
+    return "%s %s %d %s %d" % (a, b, mode, result, status)
+
+
+def division_tie():
+    """a / b exactly half-way between two 38-digit numbers (or exact)."""
+    divisor = pick([2, 4, 8, 16, 5, 25, 125, 3, 7])
+    while True:
+        quotient = digits_of(38) * 10 + pick([5, 0, 5])
+        text = canonical(uniform() < 0.5, quotient * divisor, between(-120, 120))
+        if text is not None:
+            b = canonical(uniform() < 0.5, divisor, between(-100, 100))
+            return text, Decimal(text), b, Decimal(b)
+
+
+def power_case():
+    roll = uniform()
+    if roll < 0.1:
+        # An odd base ending in 5 whose power may have 39 digits: a tie.
+        n = between(2, 6)
+        digits = -(-39 // n)
+        coef = digits_of(digits) // 10 * 10 + 5
+        a = canonical(uniform() < 0.5, coef, between(-30, 0))
+        x = Decimal(a)
+    elif roll < 0.6:
+        a, x = record(between(-45, 5) if uniform() < 0.7 else None)
+        n = pick([0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, between(13, 40)])
+    elif roll < 0.8:
+        # Bases close to one, higher powers.
+        digits = between(2, 38)
+        coef = 10 ** (digits - 1) + pick([1, -1]) * between(1, 10**between(1, digits - 1) - 1)
+        a = canonical(uniform() < 0.5, coef, 1 - digits)
+        x = Decimal(a)
+        n = between(13, 100)
+    else:
+        a, x = record()
+        n = pick([between(100, 10**6), bits(64), 2**64 - 1, between(1, 400)])
+    mode = between(0, 3)
+    ctx = CONTEXTS[mode]
+    ctx.clear_flags()
+    if x.is_nan():
+        result, status = "NaN", 0
+    elif n == 0:
+        result, status = "1", 0
+    elif x.is_zero():
+        result, status = "0", 0
+    else:
+        magnitude = n * math.log10(abs(float(x)))
+        if magnitude > 1000:
+            result, status = "NaN", 3
+        elif magnitude < -1000:
+            tiny = Decimal((int(x.is_signed() and n % 2 == 1), (1,), -(10**6)))
+            result, status = outcome(ctx, ctx.plus(tiny))
+        else:
+            WIDE.clear_flags()
+            exact = WIDE.power(x, n)
+            if WIDE.flags[decimal.Inexact] or WIDE.flags[decimal.Rounded]:
+                return power_case()
+            result, status = outcome(ctx, ctx.plus(exact))
+    return "%s %d %d %s %d" % (a, n, mode, result, status)
+
+
+def round_case():
+    a, x = record()
+    if x.is_nan() or x.is_zero() or uniform() < 0.2:
+        scale = between(-200, 200)
+    else:
+        t = x.as_tuple()
+        scale = -t.exponent - between(-2, len(t.digits) + 2)
+    mode = between(0, 3)
+    if x.is_nan():
+        result = "NaN"
+    else:
+        r = x.quantize(Decimal((0, (1,), -scale)), rounding=ROUNDINGS[mode], context=WIDE)
+        if r.is_zero():
+            result = "0"
+        elif r.adjusted() > 164:
+            result = "NaN"
+        else:
+            result = str(r.normalize(WIDE))
+    return "%s %d %d %s" % (a, scale, mode, result)
+
+
+def compare_case():
+    a, x = record()
+    roll = uniform()
+    if roll < 0.3 or x.is_nan() or x.is_zero():
+        b, y = (a, x) if roll < 0.3 else record()
+    elif roll < 0.5:
+        t = x.as_tuple()
+        coef = int("".join(map(str, t.digits))) + pick([-1, 1])
+        b = canonical(t.sign, coef, t.exponent) or a
+        y = Decimal(b)
+    elif roll < 0.6:
+        b = a[1:] if a.startswith("-") else "-" + a
+        y = Decimal(b)
+    else:
+        b, y = near(a)
+    if x.is_nan() or y.is_nan():
+        order = 0 if x.is_nan() and y.is_nan() else -1 if x.is_nan() else 1
+    else:
+        order = (x > y) - (x < y)
+    return "%s %s %d" % (a, b, order)
+
+
+def digit_run(count):
+    return "%0*d" % (count, below(POWERS[count])) if count else ""
+
+
+def number_text():
+    roll = uniform()
+    if roll < 0.1:
+        return "".join(pick("0123456789.eE+-x") for _ in range(between(1, 6)))
+    sign = pick(["", "", "", "-", "+"])
+    if roll < 0.25:
+        # 38 digits, then a tie or a near tie.
+        body = str(digits_of(38)) + "5" + "0" * between(0, 5) + pick(["", "", "1"])
+        point = between(0, len(body))
+        body = body[:point] + "." + body[point:]
+    else:
+        whole = ("0" * between(0, 3) if uniform() < 0.3 else "") + digit_run(between(0, 45))
+        fraction = digit_run(between(0, 45)) if uniform() < 0.7 else None
+        body = whole + ("." + fraction if fraction is not None else "")
+        if body in ("", "."):
+            body += str(between(0, 9))
+    if uniform() < 0.5:
+        body += pick("eE") + pick(["", "+", "-"]) + "0" * between(0, 2) + str(between(0, 250))
+    return sign + body
+
+
+def fromstring_case():
+    text = number_text()
+    if not NUMBER_TEXT.fullmatch(text):
+        return "%s NaN" % text
+    ctx = CONTEXTS[3]
+    ctx.clear_flags()
+    return "%s %s" % (text, outcome(ctx, ctx.create_decimal(text))[0])
+
+
+def double_bits(value):
+    return struct.unpack("<Q", struct.pack("<d", value))[0]
+
+
+def todouble_case():
+    a, x = record()
+    if x.is_nan():
+        return "%s nan" % a
+    return "%s %016x" % (a, double_bits(float(x)))
+
+
+def random_double():
+    roll = uniform()
+    if roll < 0.4:
+        return struct.unpack("<d", struct.pack("<Q", bits(64)))[0]
+    if roll < 0.7:
+        return float("%de%d" % (between(-(10**6), 10**6), between(-30, 30)))
+    return math.copysign(10 ** (uniform() * 320 - 140), uniform() - 0.5)
+
+
+def fromdouble_case():
+    value = random_double()
+    if not math.isfinite(value):
+        result = "NaN"
+    else:
+        ctx = CONTEXTS[3]
+        ctx.clear_flags()
+        result = outcome(ctx, ctx.plus(Decimal(repr(value))))[0]
+    return "%016x %s" % (double_bits(value), result)
+
+
+CASES = {
+    "add": lambda: arithmetic("add"),
+    "subtract": lambda: arithmetic("subtract"),
+    "multiply": lambda: arithmetic("multiply"),
+    "divide": lambda: arithmetic("divide"),
+    "power": power_case,
+    "round": round_case,
+    "compare": compare_case,
+    "fromstring": fromstring_case,
+    "todouble": todouble_case,
+    "fromdouble": fromdouble_case,
+}
+
+
+def main():
+    name, count, seed = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+    rng.seed(seed)
+    case = CASES[name]
+    out = sys.stdout
+    lines = []
+    for _ in range(count):
+        lines.append(case())
+        if len(lines) == 4096:
+            out.write("\n".join(lines) + "\n")
+            lines = []
+    if lines:
+        out.write("\n".join(lines) + "\n")
+
+
+if __name__ == "__main__":
+    main()
