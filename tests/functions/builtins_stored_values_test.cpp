@@ -1,0 +1,163 @@
+// varx, varxi and nthroot with the settings they read and write.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "platform/settings/MXUserDefaults.h"
+#include "tests/functions/builtins_support.h"
+#include "tests/platform/settings_TemporaryFolder.h"
+
+namespace {
+
+using namespace builtins_test;
+
+const std::u16string kVariableKey = u"varXvalue";
+const std::u16string kImaginaryKey = u"intIMAGINARY";
+
+MXUserDefaults sharedStore() { return MXUserDefaults(MXAppGroupIdentifier); }
+
+// Every test gets empty stores in a folder of its own.
+class StoredValues : public TemporarySettingsFolder {
+protected:
+    static double varx() {
+        const auto outcome = evaluate(u"varx()");
+        return outcome.number ? outcome.number->doubleValue() : notANumber;
+    }
+};
+
+TEST_F(StoredValues, VarxReadsTheSharedStoreAfreshEachTime) {
+    expectValue({u"varx()", Double, 0});
+    ASSERT_TRUE(sharedStore().setDouble(2.5, kVariableKey));
+    expectValue({u"varx()", Double, 2.5});
+    expectValue({u"Χ*2", Double, 5});
+    ASSERT_TRUE(sharedStore().setInteger(7, kVariableKey));
+    expectValue({u"varx", Double, 7});
+    // The keyboard's own store is another store.
+    ASSERT_TRUE(MXUserDefaults::standardUserDefaults().setDouble(9, kVariableKey));
+    expectValue({u"varx", Double, 7});
+}
+
+TEST_F(StoredValues, VarxiReturnsItsArgumentsOwnNumber) {
+    const ValueCase cases[] = {
+        {u"varxi(7)", Decimal, 7},
+        {u"varxi(7/2)", Double, 3.5},
+        {u"varxi(and(5;5))", MXNumberKind::Int64, 5},
+        {u"varxi(count(1;2))", MXNumberKind::Decimal, 2},
+        {u"varxi(l_not(0))", MXNumberKind::Int32, 1},
+    };
+    for (const auto& c : cases) expectValue(c);
+    expectFailure({u"varxi($a)", MXErrorCodeUnresolvedVariable, u"unable to resolve variable: $a"});
+}
+
+TEST_F(StoredValues, NthrootTakesTheIndexTwoWhenAbsentZeroOrFailing) {
+    const ValueCase cases[] = {
+        {u"nthroot(16)", Double, 4},
+        {u"nthroot(27;3)", Double, 3},
+        {u"nthroot(27;0)", Double, std::sqrt(27.0)},
+        {u"nthroot(8;$missing)", Double, std::sqrt(8.0)},
+        {u"nthroot(16;-2)", Double, 0.25},
+    };
+    for (const auto& c : cases) expectValue(c);
+    expectNumberDespiteError(u"nthroot(8;$missing)", std::sqrt(8.0), u"unable to resolve variable: $missing");
+    expectFailure({u"nthroot($x;$n)", MXErrorCodeUnresolvedVariable, u"unable to resolve variable: $n"});
+}
+
+TEST_F(StoredValues, NthrootOfANegativeNumberRootsItsMagnitudeAndRaisesTheFlag) {
+    const MXUserDefaults& store = MXUserDefaults::standardUserDefaults();
+    expectValue({u"nthroot(-8;3)", Double, 2});
+    EXPECT_EQ(store.integerForKey(kImaginaryKey), 1);
+    expectValue({u"sqrt(4)", Double, 2});
+    EXPECT_EQ(store.integerForKey(kImaginaryKey), 1);
+    // A failing radicand changes nothing.
+    EXPECT_FALSE(evaluate(u"nthroot($x;3)").number.has_value());
+    EXPECT_EQ(store.integerForKey(kImaginaryKey), 1);
+    expectValue({u"nthroot(8;3)", Double, 2});
+    EXPECT_EQ(store.integerForKey(kImaginaryKey), 0);
+    EXPECT_TRUE(store.hasKey(kImaginaryKey));
+    expectValue({u"nthroot(-16)", Double, 4});
+    EXPECT_EQ(store.integerForKey(kImaginaryKey), 1);
+    expectValue({u"nthroot(0)", Double, 0});
+    EXPECT_EQ(store.integerForKey(kImaginaryKey), 0);
+}
+
+TEST_F(StoredValues, NthrootLeavesAFlagOtherThanOneAlone) {
+    const MXUserDefaults& store = MXUserDefaults::standardUserDefaults();
+    expectValue({u"nthroot(9)", Double, 3});
+    EXPECT_FALSE(store.hasKey(kImaginaryKey));
+    ASSERT_TRUE(store.setInteger(5, kImaginaryKey));
+    expectValue({u"nthroot(9)", Double, 3});
+    EXPECT_EQ(store.integerForKey(kImaginaryKey), 5);
+}
+
+// One byte through a pipe, for taking turns with the child process.
+void passTurn(int fd) {
+    const char byte = 1;
+    ASSERT_EQ(write(fd, &byte, 1), 1);
+}
+
+bool await(int fd) {
+    char byte = 0;
+    return read(fd, &byte, 1) == 1;
+}
+
+constexpr int kTurns = 20;
+constexpr int kFreeWrites = 300;
+constexpr double kLastValue = -1;
+
+// The child writes through the settings stores as the containing application would.
+[[noreturn]] void writeFromChild(int toParent, int fromParent) {
+    const MXUserDefaults store = sharedStore();
+    bool written = true;
+    for (int turn = 1; turn <= kTurns; ++turn) {
+        written = store.setDouble(turn, kVariableKey) && written;
+        const char byte = 1;
+        if (write(toParent, &byte, 1) != 1 || !await(fromParent)) _exit(2);
+    }
+    for (int value = kTurns + 1; value <= kTurns + kFreeWrites; ++value) {
+        written = store.setDouble(value, kVariableKey) && written;
+    }
+    written = store.setDouble(kLastValue, kVariableKey) && written;
+    _exit(written ? 0 : 1);
+}
+
+TEST_F(StoredValues, VarxSeesWhatAnotherProcessWrites) {
+    int toParent[2];
+    int fromParent[2];
+    ASSERT_EQ(pipe(toParent), 0);
+    ASSERT_EQ(pipe(fromParent), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) writeFromChild(toParent[1], fromParent[0]);
+    close(toParent[1]);
+    close(fromParent[0]);
+
+    // Taking turns: each value written is the next one read.
+    for (int turn = 1; turn <= kTurns; ++turn) {
+        ASSERT_TRUE(await(toParent[0]));
+        EXPECT_EQ(varx(), turn);
+        passTurn(fromParent[1]);
+    }
+    // Running side by side: every read is a value that was written, until the last one.
+    std::set<double> seen;
+    int status = 0;
+    bool childDone = false;
+    while (!seen.count(kLastValue) && !childDone) {
+        childDone = waitpid(child, &status, WNOHANG) == child;
+        const double value = varx();
+        EXPECT_TRUE(value == kLastValue || (value >= kTurns && value <= kTurns + kFreeWrites)) << value;
+        seen.insert(value);
+    }
+    if (!childDone) {
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+    }
+    close(toParent[0]);
+    close(fromParent[1]);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(varx(), kLastValue);
+}
+
+}  // namespace
