@@ -1,0 +1,120 @@
+#include "cli/SettingsCommand.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "keyboard/KeyboardSettingsKeys.h"
+#include "platform/settings/MXUserDefaults.h"
+#include "platform/text/MXText.h"
+
+namespace {
+
+constexpr int kFailure = 1;
+constexpr int kUsageError = 2;
+
+int usageError(std::ostream& err, const std::string& message) {
+    err << "mxcalc settings: " << message << "\n";
+    return kUsageError;
+}
+
+int failure(std::ostream& err, const std::string& message) {
+    err << "mxcalc settings: " << message << "\n";
+    return kFailure;
+}
+
+// The whole text as a number of type Number, an optional "+" allowed in front.
+template <class Number>
+std::optional<Number> wholeNumber(const std::string& text) {
+    const char* first = text.data() + (text.starts_with('+') && !text.starts_with("+-") ? 1 : 0);
+    const char* last = text.data() + text.size();
+    Number number{};
+    auto result = std::from_chars(first, last, number);
+    if (first == last || result.ec != std::errc() || result.ptr != last) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+// The value text as a stored value of the key's type, or nothing with a message.
+std::optional<MXSettingsValue> typedValue(MXSettingsType type, const std::string& text, std::ostream& err) {
+    switch (type) {
+    case MXSettingsType::Integer:
+        if (auto integer = wholeNumber<int64_t>(text)) {
+            return MXSettingsValue(*integer);
+        }
+        failure(err, "not an integer: " + text);
+        return std::nullopt;
+    case MXSettingsType::Double:
+        if (auto real = wholeNumber<double>(text); real && !std::isnan(*real)) {
+            return MXSettingsValue(*real);
+        }
+        failure(err, "not a number: " + text);
+        return std::nullopt;
+    case MXSettingsType::Text:
+        break;
+    }
+    return MXSettingsValue(MXFromUtf8(text));
+}
+
+std::string valueText(MXSettingsType type, const MXSettingsValue& value) {
+    switch (type) {
+    case MXSettingsType::Integer: return std::to_string(MXSettingsIntegerValue(value));
+    case MXSettingsType::Double: return MXShortestDoubleText(MXSettingsDoubleValue(value));
+    case MXSettingsType::Text: break;
+    }
+    return MXToUtf8(MXSettingsTextValue(value));
+}
+
+MXUserDefaults storeFor(bool shared, const std::optional<std::string>& settingsDir) {
+    MXUserDefaults store = shared ? MXUserDefaults(MXAppGroupIdentifier) : MXUserDefaults();
+    return settingsDir ? store.inDirectory(*settingsDir) : store;
+}
+
+int getSetting(const MXUserDefaults& store, const std::u16string& key, std::ostream& out, std::ostream& err) {
+    if (!store.synchronize()) {
+        return failure(err, "cannot open " + store.filePath().string());
+    }
+    auto value = store.objectForKey(key);
+    out << (value ? valueText(KeyboardSettingsTypeOfKey(key), *value) : std::string()) << "\n";
+    return 0;
+}
+
+int setSetting(const MXUserDefaults& store, const std::u16string& key, const std::string& text, std::ostream& err) {
+    auto value = typedValue(KeyboardSettingsTypeOfKey(key), text, err);
+    if (!value) {
+        return kFailure;
+    }
+    return store.setObject(*value, key) ? 0 : failure(err, "cannot write " + store.filePath().string());
+}
+
+int unsetSetting(const MXUserDefaults& store, const std::u16string& key, std::ostream& err) {
+    return store.removeObjectForKey(key) ? 0 : failure(err, "cannot write " + store.filePath().string());
+}
+
+}  // namespace
+
+int runSettingsCommand(const std::string& action, const std::string& key, const std::optional<std::string>& value,
+                       bool shared, const std::optional<std::string>& settingsDir, std::ostream& out,
+                       std::ostream& err) {
+    if (action != "get" && action != "set" && action != "unset") {
+        return usageError(err, "unknown action \"" + action + "\" (get, set or unset)");
+    }
+    if (key.empty()) {
+        return usageError(err, "the key is empty");
+    }
+    if (settingsDir && settingsDir->empty()) {
+        return usageError(err, "the settings folder is empty");
+    }
+    if ((action == "set") != value.has_value()) {
+        return usageError(err, action == "set" ? "set needs a value" : action + " takes no value");
+    }
+    MXUserDefaults store = storeFor(shared, settingsDir);
+    std::u16string storeKey = MXFromUtf8(key);
+    if (action == "get") {
+        return getSetting(store, storeKey, out, err);
+    }
+    if (action == "set") {
+        return setSetting(store, storeKey, *value, err);
+    }
+    return unsetSetting(store, storeKey, err);
+}

@@ -1,0 +1,17 @@
+#pragma once
+// mxcalc settings get|set|unset KEY [VALUE] [--shared]: reads or changes one setting of
+// the keyboard's own store, or of the shared store with --shared, in the settings folder
+// given (--settings) or else the default one (MX_SETTINGS_DIR, the configuration folder).
+//
+// The key's type comes from the keyboard's key table; keys not in it are text. `get`
+// prints the value alone (integers as integers, doubles as their shortest round-trip
+// text, text as it is) or an empty line when the key is absent. `set` takes a value of
+// the key's type. Exit status: 0 done, 1 failed (a value not of the key's type, a store
+// that cannot be written), 2 usage error.
+#include <iostream>
+#include <optional>
+#include <string>
+
+int runSettingsCommand(const std::string& action, const std::string& key, const std::optional<std::string>& value,
+                       bool shared, const std::optional<std::string>& settingsDir, std::ostream& out = std::cout,
+                       std::ostream& err = std::cerr);
