@@ -84,6 +84,12 @@ public:
     // The function library in use (replaced on every change of the precision switch).
     detail::MXFunctionEvaluator& functionEvaluator() const { return *functionEvaluator_; }
 
+    // Nested evaluations (function and variable nodes) allowed at once. Beyond it the node
+    // gives nothing: the nearest enclosing variable fails with error 14 (so substitutions
+    // that refer to themselves end), and a function whose result was lost to the limit, or
+    // the outermost function, fails with error 16 "expression nested too deeply in %@ function".
+    static constexpr int kMaximumEvaluationDepth = 2000;
+
 private:
     std::optional<MXNumber> evaluateVariableExpression(const MXExpressionPtr& expression,
                                                        const MXSubstitutions* substitutions, MXError* error);
@@ -92,8 +98,18 @@ private:
     std::optional<MXNumber> evaluateValue(const MXValue& value, const MXSubstitutions* substitutions,
                                           MXError* error);
 
-    std::unordered_map<std::u16string, MXMathFunction> functionMap_;
+    // Counts one nested evaluation while it lives.
+    class EvaluationScope;
+
+    bool acceptsNewName(const std::u16string& key) const;
+    // `usual`, unless the evaluation went beyond the depth limit.
+    MXError functionFailure(MXError usual, const std::u16string& name) const;
+
+    // Held by pointer so that a function removed while it runs stays alive until it returns.
+    std::unordered_map<std::u16string, std::shared_ptr<const MXMathFunction>> functionMap_;
     std::unique_ptr<detail::MXFunctionEvaluator> functionEvaluator_;
+    // Libraries replaced while an evaluation runs; freed once the outermost evaluation ends.
+    std::vector<std::unique_ptr<detail::MXFunctionEvaluator>> retiredFunctionEvaluators_;
     bool usesHighPrecisionEvaluation_ = false;
     bool resolvesFunctionsAsVariables_ = false;
     std::shared_ptr<MXMathOperatorSet> operatorSet_;
@@ -101,4 +117,6 @@ private:
     MXFunctionResolver functionResolver_;
     MXVariableResolver variableResolver_;
     int evaluationDepth_ = 0;
+    // Set when a node of the running evaluation lay beyond the depth limit.
+    bool depthExceeded_ = false;
 };

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "functions/library/MXFunctionEvaluator.h"
+#include "platform/text/MXText.h"
+#include "tests/engine/evaluator_support.h"
+
+namespace {
+
+using namespace evaluator_test;
+using namespace expression_test;
+
+constexpr size_t kUnlimited = detail::MXFunctionEvaluator::kUnlimited;
+
+struct CountRule {
+    std::u16string name;
+    size_t minimum;
+    size_t maximum;
+};
+
+// The catalogue: how many arguments each built-in accepts.
+std::vector<CountRule> catalogue() {
+    std::vector<CountRule> rules;
+    const auto add = [&rules](std::initializer_list<const char16_t*> names, size_t minimum, size_t maximum) {
+        for (const char16_t* name : names) rules.push_back({name, minimum, maximum});
+    };
+    add({u"phi", u"pi", u"pi_2", u"pi_4", u"tau", u"sqrt2", u"e", u"log2e", u"log10e", u"ln2", u"ln10", u"varx"}, 0,
+        0);
+    add({u"negate", u"factorial", u"not", u"l_not", u"ln", u"log2", u"exp", u"ceil", u"floor", u"abs", u"percent",
+         u"rtod", u"varxi", u"sin", u"cos", u"tan", u"asin", u"acos", u"atan", u"sinh", u"cosh", u"tanh", u"asinh",
+         u"acosh", u"atanh", u"csc", u"sec", u"cotan", u"acsc", u"asec", u"acotan", u"csch", u"sech", u"cotanh",
+         u"acsch", u"asech", u"acotanh", u"versin", u"vercosin", u"coversin", u"covercosin", u"haversin",
+         u"havercosin", u"hacoversin", u"hacovercosin", u"exsec", u"excsc", u"crd"},
+        1, 1);
+    add({u"add", u"subtract", u"multiply", u"divide", u"mod", u"pow", u"and", u"or", u"xor", u"lshift", u"rshift",
+         u"l_and", u"l_or", u"l_eq", u"l_neq", u"l_lt", u"l_gt", u"l_ltoe", u"l_gtoe"},
+        2, 2);
+    add({u"sqrt", u"nthroot", u"log", u"round"}, 1, 2);
+    add({u"dtor"}, 1, 3);
+    add({u"random", u"rnd"}, 0, 2);
+    add({u"sum", u"count", u"mode"}, 1, kUnlimited);
+    add({u"average", u"min", u"max", u"median", u"stddev", u"stddevs"}, 2, kUnlimited);
+    return rules;
+}
+
+std::u16string plural(size_t count) { return count == 1 ? u"" : u"s"; }
+
+// The message a call with `count` arguments must give, or nothing when the count is accepted.
+std::optional<std::u16string> expectedMessage(const CountRule& rule, size_t count) {
+    if (count >= rule.minimum && count <= rule.maximum) return std::nullopt;
+    const std::u16string prefix = rule.name + u":variables:error: requires ";
+    if (rule.maximum == kUnlimited) {
+        return prefix + u"at least " + MXIntegerText(int64_t(rule.minimum)) + u" argument" + plural(rule.minimum);
+    }
+    if (rule.maximum == 2 && rule.minimum == 0) return u"random() may only have up to 2 arguments";
+    const size_t bound = count < rule.minimum ? rule.minimum : rule.maximum;
+    return prefix + MXIntegerText(int64_t(bound)) + u" argument" + plural(bound);
+}
+
+// A call whose arguments would all fail if evaluated; "e" sits inside a power so that
+// dispatch reaches the built-in.
+MXExpressionPtr callWithCount(const std::u16string& name, size_t count) {
+    std::vector<MXExpressionPtr> arguments;
+    for (size_t i = 0; i < count; ++i) arguments.push_back(var(u"never"));
+    MXExpressionPtr call = fn(name, arguments);
+    if (name == u"e") return fn(u"pow", {call, num(1)});
+    return call;
+}
+
+TEST(DispatchArgumentCount, CatalogueNamesAreTheStandardFunctions) {
+    std::vector<std::u16string> names;
+    for (const auto& rule : catalogue()) names.push_back(rule.name);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, detail::MXFunctionEvaluator::standardFunctions());
+}
+
+TEST(DispatchArgumentCount, EveryBuiltinChecksItsCountBeforeEvaluating) {
+    MXMathEvaluator evaluator;
+    int evaluatedArguments = 0;
+    evaluator.setVariableResolver([&evaluatedArguments](const std::u16string&) -> MXValue {
+        ++evaluatedArguments;
+        return std::monostate{};
+    });
+    for (const auto& rule : catalogue()) {
+        std::vector<size_t> counts;
+        if (rule.maximum != kUnlimited) counts.push_back(rule.maximum + 1);
+        if (rule.minimum > 0) counts.push_back(rule.minimum - 1);
+        for (size_t count : counts) {
+            const auto message = expectedMessage(rule, count);
+            if (!message) continue;
+            const std::string context = utf8(rule.name) + " with " + std::to_string(count);
+            evaluatedArguments = 0;
+            MXError slot = MXError::engineError(MXErrorCodeInvalidFormat, u"earlier error");
+            EXPECT_FALSE(evaluator.evaluateExpression(callWithCount(rule.name, count), nullptr, &slot)) << context;
+            EXPECT_EQ(slot.code(), MXErrorCodeInvalidArgumentCount) << context;
+            EXPECT_EQ(utf8(slot.localizedDescription()), utf8(*message)) << context;
+            EXPECT_EQ(evaluatedArguments, 0) << context;
+        }
+    }
+}
+
+struct MessageCase {
+    std::u16string text;
+    std::u16string message;
+};
+
+TEST(DispatchArgumentCount, MessagesThroughText) {
+    MXMathEvaluator evaluator;
+    const MessageCase cases[] = {
+        {u"sin(1;2)", u"sin:variables:error: requires 1 argument"},
+        {u"log()", u"log:variables:error: requires 1 argument"},
+        {u"log(1;2;3)", u"log:variables:error: requires 2 arguments"},
+        {u"random(1;2;3)", u"random() may only have up to 2 arguments"},
+        {u"rnd(1;2;3)", u"random() may only have up to 2 arguments"},
+        {u"pi(1)", u"pi:variables:error: requires 0 arguments"},
+        {u"sum()", u"sum:variables:error: requires at least 1 argument"},
+        {u"min(4)", u"min:variables:error: requires at least 2 arguments"},
+        {u"average(5)", u"average:variables:error: requires at least 2 arguments"},
+        {u"avg(5)", u"average:variables:error: requires at least 2 arguments"},
+        {u"dtor(1;2;3;4)", u"dtor:variables:error: requires 3 arguments"},
+        {u"e(1)^2", u"e:variables:error: requires 0 arguments"},
+    };
+    for (const auto& c : cases) {
+        expectError(evaluateText(evaluator, c.text), MXErrorCodeInvalidArgumentCount, c.message, utf8(c.text));
+    }
+}
+
+struct HelperCase {
+    size_t count;
+    size_t minimum;
+    size_t maximum;
+    const char16_t* message;
+};
+
+TEST(DispatchArgumentCount, CheckHelperFormsEachMessage) {
+    const HelperCase cases[] = {
+        {0, 1, 1, u"f:variables:error: requires 1 argument"},
+        {2, 0, 0, u"f:variables:error: requires 0 arguments"},
+        {3, 2, 2, u"f:variables:error: requires 2 arguments"},
+        {0, 1, 3, u"f:variables:error: requires 1 argument"},
+        {4, 1, 3, u"f:variables:error: requires 3 arguments"},
+        {0, 1, kUnlimited, u"f:variables:error: requires at least 1 argument"},
+        {1, 2, kUnlimited, u"f:variables:error: requires at least 2 arguments"},
+        {1, 1, 1, nullptr},
+        {7, 2, kUnlimited, nullptr},
+        {0, 0, 2, nullptr},
+    };
+    for (const auto& c : cases) {
+        MXError slot;
+        const bool accepted = detail::MXFunctionEvaluator::checkArgumentCount(u"f", c.count, c.minimum, c.maximum, &slot);
+        EXPECT_EQ(accepted, c.message == nullptr) << c.count << " of " << c.minimum << ".." << c.maximum;
+        if (c.message) {
+            EXPECT_EQ(slot.code(), MXErrorCodeInvalidArgumentCount);
+            EXPECT_EQ(utf8(slot.localizedDescription()), utf8(c.message));
+        } else {
+            EXPECT_TRUE(slot.isEmpty());
+        }
+        EXPECT_EQ(detail::MXFunctionEvaluator::checkArgumentCount(u"f", c.count, c.minimum, c.maximum, nullptr),
+                  accepted);
+    }
+}
+
+}  // namespace
