@@ -36,6 +36,9 @@ public:
 
     MXExpressionType expressionType() const override { return MXExpressionTypeFunction; }
     MXExpressionPtr copy() const override;
+    // Folds every call whose arguments all simplify to numbers (without recursion).
+    MXExpressionPtr simplifiedExpressionWithEvaluator(MXMathEvaluator* evaluator,
+                                                      MXError* error = nullptr) const override;
     const std::u16string& function() const override { return lowercaseFunction_; }
     const std::vector<MXExpressionPtr>& arguments() const override { return arguments_; }
     // The name as it was given, before lower-casing.

@@ -1,0 +1,135 @@
+// Folding calls whose arguments are all numbers, evaluation through a given evaluator, and
+// the logging form of simplification.
+#include <gtest/gtest.h>
+
+#include "engine/evaluator/MXMathEvaluator.h"
+#include "platform/log/MXLog.h"
+#include "tests/engine/expression_builders.h"
+
+using namespace expression_test;
+
+namespace {
+
+struct SimplificationCase {
+    const char* name;
+    MXExpressionPtr tree;
+    std::u16string expected;
+    int64_t errorCode;
+};
+
+TEST(Simplification, FoldsNumericCalls) {
+    const SimplificationCase cases[] = {
+        {"all numbers", fn(u"add", {num(1), fn(u"multiply", {num(2), num(3)})}), u"7", 0},
+        {"variable kept", fn(u"add", {var(u"x"), fn(u"multiply", {num(2), num(3)})}), u"add($x,6)", 0},
+        {"rebuilt name lower-cased", fn(u"ADD", {var(u"x"), num(1)}), u"add($x,1)", 0},
+        {"variable under calls", fn(u"negate", {fn(u"negate", {var(u"y")})}), u"negate(negate($y))", 0},
+        {"unknown function", fn(u"foo", {num(1)}), u"foo(1)", MXErrorCodeUnresolvedFunction},
+        {"unknown function over a sum", fn(u"foo", {fn(u"add", {num(1), num(2)})}), u"foo(3)",
+         MXErrorCodeUnresolvedFunction},
+        {"unknown function never called", fn(u"add", {num(1), fn(u"foo", {var(u"x")})}), u"add(1,foo($x))", 0},
+        {"number", num(5), u"5", 0},
+        {"variable", var(u"x"), u"$x", 0},
+    };
+    MXMathEvaluator evaluator;
+    for (const auto& c : cases) {
+        MXError error;
+        const MXExpressionPtr simplified = c.tree->simplifiedExpressionWithEvaluator(&evaluator, &error);
+        ASSERT_NE(simplified, nullptr) << c.name;
+        EXPECT_EQ(utf8(simplified->description()), utf8(c.expected)) << c.name;
+        EXPECT_EQ(error.code(), c.errorCode) << c.name;
+    }
+}
+
+TEST(Simplification, CallWithoutArgumentsBecomesItsValue) {
+    MXMathEvaluator evaluator;
+    int calls = 0;
+    evaluator.registerFunction(
+        [&calls](const std::vector<MXExpressionPtr>&, const MXSubstitutions*, MXMathEvaluator&, MXError*) {
+            return MXExpression::numberExpressionWithNumber(MXNumber(++calls * 10.0));
+        },
+        u"tick");
+    const MXExpressionPtr simplified = fn(u"tick")->simplifiedExpressionWithEvaluator(&evaluator);
+    ASSERT_EQ(simplified->expressionType(), MXExpressionTypeNumber);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(evaluator.evaluateExpression(simplified, nullptr, nullptr)->doubleValue(), 10.0);
+    EXPECT_EQ(calls, 1) << "the folded value is fixed";
+
+    const MXExpressionPtr pi = fn(u"pi")->simplifiedExpressionWithEvaluator(&evaluator);
+    ASSERT_EQ(pi->expressionType(), MXExpressionTypeNumber);
+    EXPECT_TRUE(pi->number()->isEqualToNumber(*evaluator.evaluateString(u"pi()", nullptr, nullptr)));
+}
+
+TEST(Simplification, EvaluatesTheOriginalCallNotARebuiltOne) {
+    MXMathEvaluator evaluator;
+    std::vector<MXExpressionType> seen;
+    evaluator.registerFunction(
+        [&seen](const std::vector<MXExpressionPtr>& arguments, const MXSubstitutions*, MXMathEvaluator&, MXError*) {
+            seen.push_back(arguments.at(0)->expressionType());
+            return MXExpression::numberExpressionWithNumber(MXNumber(1.0));
+        },
+        u"probe");
+    const MXExpressionPtr simplified =
+        fn(u"probe", {fn(u"add", {num(1), num(2)})})->simplifiedExpressionWithEvaluator(&evaluator);
+    EXPECT_EQ(simplified->expressionType(), MXExpressionTypeNumber);
+    EXPECT_EQ(seen, std::vector<MXExpressionType>{MXExpressionTypeFunction});
+}
+
+TEST(Simplification, LeavesAndUnchangedNodesAreShared) {
+    MXMathEvaluator evaluator;
+    const MXExpressionPtr x = var(u"x");
+    EXPECT_EQ(x->simplifiedExpressionWithEvaluator(&evaluator), x);
+    const MXExpressionPtr five = num(5);
+    EXPECT_EQ(five->simplifiedExpressionWithEvaluator(&evaluator), five);
+
+    const MXExpressionPtr one = num(1);
+    const MXExpressionPtr tree = fn(u"add", {one, x});
+    const MXExpressionPtr simplified = tree->simplifiedExpressionWithEvaluator(&evaluator);
+    ASSERT_NE(simplified, tree);
+    EXPECT_EQ(simplified->arguments()[0], one);
+    EXPECT_EQ(simplified->arguments()[1], x);
+    EXPECT_EQ(one->parentExpression(), simplified);
+    EXPECT_EQ(x->parentExpression(), simplified);
+}
+
+TEST(Simplification, WithoutEvaluatorUsesTheDefault) {
+    const MXExpressionPtr simplified = fn(u"add", {num(1), num(2)})->simplifiedExpressionWithEvaluator(nullptr);
+    ASSERT_EQ(simplified->expressionType(), MXExpressionTypeNumber);
+    EXPECT_TRUE(simplified->number()->isEqualToNumber(
+        *MXMathEvaluator::defaultMathEvaluator().evaluateString(u"1+2", nullptr, nullptr)));
+}
+
+TEST(Simplification, SimplifiedExpressionLogsErrorsAndGivesNothing) {
+    const MXExpressionPtr unknown = fn(u"foo", {num(1)});
+    MXError error;
+    ASSERT_NE(unknown->simplifiedExpressionWithEvaluator(&MXMathEvaluator::defaultMathEvaluator(), &error), nullptr);
+    ASSERT_FALSE(error.isEmpty());
+
+    const MXLogCapture log;
+    EXPECT_EQ(unknown->simplifiedExpression(), nullptr);
+    EXPECT_EQ(log.lines(), std::vector<std::string>{"error: " + utf8(error.description())});
+
+    const MXLogCapture quiet;
+    const MXExpressionPtr folded = fn(u"multiply", {num(2), var(u"x")})->simplifiedExpression();
+    ASSERT_NE(folded, nullptr);
+    EXPECT_EQ(utf8(folded->description()), "multiply(2,$x)");
+    EXPECT_TRUE(quiet.lines().empty());
+}
+
+TEST(Evaluation, ForwardsToTheGivenEvaluator) {
+    MXMathEvaluator evaluator;
+    const MXExpressionPtr tree = fn(u"add", {var(u"x"), num(1)});
+    const MXSubstitutions substitutions{{u"x", MXNumber(2.0)}};
+    const auto value = tree->evaluateWithSubstitutions(&substitutions, &evaluator);
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->doubleValue(), 3.0);
+
+    MXError error;
+    EXPECT_FALSE(tree->evaluateWithSubstitutions(nullptr, &evaluator, &error));
+    EXPECT_EQ(error.code(), MXErrorCodeUnresolvedVariable);
+
+    MXError untouched;
+    EXPECT_FALSE(tree->evaluateWithSubstitutions(&substitutions, nullptr, &untouched));
+    EXPECT_TRUE(untouched.isEmpty());
+}
+
+}  // namespace
