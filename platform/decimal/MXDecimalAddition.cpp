@@ -14,15 +14,22 @@ struct Term {
 
 // A single term: the record itself, brought into the compact form.
 MXCalculationError single(MXDecimalRecord* result, const Term& t, MXRoundingMode mode) {
-    if (t.mantissa == 0) {
-        *result = MXDecimalRecord{};
-        return MXCalculationNoError;
-    }
-    return finish(result, U256::from(t.mantissa), t.exponent, Rest::Exact, t.negative, mode);
+    return finishSmall(result, t.mantissa, t.exponent, t.negative, mode);
 }
 
 Rest mirrored(Rest r) {
     return r == Rest::Below ? Rest::Above : r == Rest::Above ? Rest::Below : r;
+}
+
+// Equal exponents: the exact sum fits 128 bits.
+MXCalculationError addAligned(MXDecimalRecord* result, const Term& a, const Term& b, MXRoundingMode mode) {
+    if (a.negative == b.negative) return finishSmall(result, a.mantissa + b.mantissa, a.exponent, a.negative, mode);
+    if (a.mantissa == b.mantissa) {
+        *result = MXDecimalRecord{};
+        return MXCalculationNoError;
+    }
+    return a.mantissa > b.mantissa ? finishSmall(result, a.mantissa - b.mantissa, a.exponent, a.negative, mode)
+                                   : finishSmall(result, b.mantissa - a.mantissa, a.exponent, b.negative, mode);
 }
 
 // Exponents at most 39 apart: the exact sum fits 256 bits.
@@ -75,6 +82,7 @@ MXCalculationError addTerms(MXDecimalRecord* result, const MXDecimalRecord* left
     Term b{right->mantissa, right->exponent, right->negative != negateRight};
     if (a.mantissa == 0) return single(result, b, mode);
     if (b.mantissa == 0) return single(result, a, mode);
+    if (a.exponent == b.exponent) return addAligned(result, a, b, mode);
     if (a.exponent < b.exponent) std::swap(a, b);
     if (a.exponent - b.exponent <= kDigits + 1) return addNear(result, a, b, mode);
     return addFar(result, a, b, mode);

@@ -12,7 +12,7 @@ namespace {
 
 MXDecimalRecord fromMagnitude(uint64_t magnitude, bool negative) {
     MXDecimalRecord r;
-    if (magnitude != 0) finish(&r, U256::from(magnitude), 0, Rest::Exact, negative, MXRoundBankers);
+    finishSmall(&r, magnitude, 0, negative, MXRoundBankers);
     return r;
 }
 

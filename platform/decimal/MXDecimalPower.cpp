@@ -39,10 +39,20 @@ template <int N>
 void multiplyBy(Limbs<N>& x, const uint64_t* factor, int count, int64_t factorExponent) {
     uint64_t p[2 * N] = {};
     for (int i = 0; i < x.size; ++i) {
-        uint64_t carry = 0;
+        // Each product splits into two limbs on its own; only the small carries run along
+        // the row, so the divisions need not wait for each other.
+        uint64_t carry = 0;  // at most kLimbBase
         for (int j = 0; j < count; ++j) {
-            const u128 t = u128(x.limb[i]) * factor[j] + p[i + j] + carry;
-            carry = divide(uint64_t(t >> 64), uint64_t(t), kPow10Reciprocal[kLimbDigits], &p[i + j]);
+            const u128 t = u128(x.limb[i]) * factor[j] + p[i + j];
+            uint64_t low;
+            const uint64_t high = divide(uint64_t(t >> 64), uint64_t(t), kPow10Reciprocal[kLimbDigits], &low);
+            if (low >= kLimbBase - carry) {
+                p[i + j] = low - (kLimbBase - carry);
+                carry = high + 1;
+            } else {
+                p[i + j] = low + carry;
+                carry = high;
+            }
         }
         p[i + count] = carry;
     }
@@ -91,6 +101,29 @@ MXCalculationError tiny(MXDecimalRecord* result, bool negative, MXRoundingMode m
     return finish(result, U256::from(1), -kFarExponent, Rest::Exact, negative, mode);
 }
 
+// Rounds a full four-limb value whose 38 leading digits lie at or above 10^-128 straight
+// from its limbs: those digits end inside limb 1 (after its first 19 - d digits, d being the
+// digit count of limb 3), and the digits after them are checked against the error bound.
+// Returns false when undecided.
+bool settleFourLimbs(const Limbs<4>& x, int d, const Power& p, MXDecimalRecord* result,
+                     MXCalculationError* status) {
+    const int64_t quantum = x.exponent + kLimbDigits + d;
+    const uint64_t split = uint64_t(kPow10[d]);
+    const uint64_t head = x.limb[1] / split, tail = x.limb[1] % split;
+    const u128 kept = (u128(x.limb[3]) * kLimbBase + x.limb[2]) * kPow10[kLimbDigits - d] + head;
+    const u128 after = u128(tail) * kLimbBase + x.limb[0];
+    const u128 unit = kPow10[kLimbDigits + d], half = unit / 2;
+    if (x.truncated) {
+        const u128 reach = after + (u128(p.n) * 8 + 2) * split;
+        if (reach >= unit || (after < half && reach >= half)) return false;
+    }
+    Rest r = after < half ? Rest::Below : after == half ? Rest::Half : Rest::Above;
+    if (x.truncated && r == Rest::Half) r = Rest::Above;
+    if (!x.truncated && after == 0) r = Rest::Exact;
+    *status = settle(result, kept, quantum, r, p.negative, p.mode);
+    return true;
+}
+
 // Computes the power with N limbs; returns false when the result cannot be decided.
 template <int N>
 bool attempt(const Power& p, MXDecimalRecord* result, MXCalculationError* status, bool last) {
@@ -114,6 +147,12 @@ bool attempt(const Power& p, MXDecimalRecord* result, MXCalculationError* status
         if (lead < -kDecisiveExponent) {
             *status = tiny(result, p.negative, p.mode);
             return true;
+        }
+    }
+    if constexpr (N == 4) {
+        if (x.size == 4) {
+            const int d = digitCount(u128(x.limb[3]));
+            if (x.exponent + kLimbDigits + d >= kMinExponent) return settleFourLimbs(x, d, p, result, status);
         }
     }
     // The leading four limbs (at least 58 digits when anything was cut) decide the rounding.

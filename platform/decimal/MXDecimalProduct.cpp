@@ -6,65 +6,66 @@ using namespace detail;
 
 namespace {
 
-// (high:low) / d for high < d.
-uint64_t divideWord(uint64_t high, uint64_t low, uint64_t d, uint64_t* remainder) {
-#if defined(__x86_64__)
-    uint64_t q;
-    asm("divq %4" : "=a"(q), "=d"(*remainder) : "a"(low), "d"(high), "r"(d));
-    return q;
-#else
-    const u128 n = (u128(high) << 64) | low;
-    *remainder = uint64_t(n % d);
-    return uint64_t(n / d);
-#endif
+// floor((2^192 - 1) / d) - 2^64 for a normalized two-word d (Moeller and Granlund,
+// "Improved division by invariant integers", algorithm 6).
+uint64_t reciprocalThreeByTwo(uint64_t d1, uint64_t d0) {
+    uint64_t v = reciprocalWord(d1);
+    uint64_t p = d1 * v + d0;
+    if (p < d0) {
+        --v;
+        if (p >= d1) {
+            --v;
+            p -= d1;
+        }
+        p -= d1;
+    }
+    const u128 t = u128(v) * d0;
+    p += uint64_t(t >> 64);
+    if (p < uint64_t(t >> 64)) {
+        --v;
+        if (p > d1 || (p == d1 && uint64_t(t) >= d0)) --v;
+    }
+    return v;
 }
 
-// (r:n) / d for a normalized two-word d and r < d; r becomes the remainder.
-uint64_t divideThreeByTwo(u128& r, uint64_t n, u128 d) {
+// (r:u0) / d for a normalized two-word d and r < d, with v its reciprocal (algorithm 5);
+// r becomes the remainder.
+uint64_t divideThreeByTwo(u128& r, uint64_t u0, u128 d, uint64_t v) {
     const uint64_t d1 = uint64_t(d >> 64), d0 = uint64_t(d);
-    uint64_t q = ~uint64_t(0);
-    if (uint64_t(r >> 64) < d1) {
-        uint64_t unused;
-        q = divideWord(uint64_t(r >> 64), uint64_t(r), d1, &unused);
+    const u128 q = u128(v) * uint64_t(r >> 64) + r;
+    uint64_t q1 = uint64_t(q >> 64);
+    const uint64_t r1 = uint64_t(r) - q1 * d1;
+    u128 rest = ((u128(r1) << 64) | u0) - u128(d0) * q1 - d;
+    ++q1;
+    if (uint64_t(rest >> 64) >= uint64_t(q)) {
+        --q1;
+        rest += d;
     }
-    // q exceeds the true quotient by at most 2. The remainder (r:n) - q x d lies in
-    // (-2d, d) and is kept as a 192-bit two's complement number (v2:v1:v0).
-    const u128 p0 = u128(q) * d0;
-    const u128 p1 = u128(q) * d1 + uint64_t(p0 >> 64);
-    const u128 s0 = u128(n) - uint64_t(p0);
-    const u128 s1 = u128(uint64_t(r)) - uint64_t(p1) - (s0 >> 127);
-    uint64_t v0 = uint64_t(s0), v1 = uint64_t(s1);
-    uint64_t v2 = uint64_t(r >> 64) - uint64_t(p1 >> 64) - uint64_t(s1 >> 127);
-    while (int64_t(v2) < 0) {
-        --q;
-        const u128 a0 = u128(v0) + d0;
-        const u128 a1 = u128(v1) + d1 + uint64_t(a0 >> 64);
-        v0 = uint64_t(a0);
-        v1 = uint64_t(a1);
-        v2 += uint64_t(a1 >> 64);
+    if (rest >= d) [[unlikely]] {
+        ++q1;
+        rest -= d;
     }
-    r = (u128(v1) << 64) | v0;
-    return q;
+    r = rest;
+    return q1;
 }
 
 // n / d and its remainder, for a quotient below 2^128.
 u128 divideWide(const U256& n, u128 d, u128* remainder) {
     if (uint64_t(d >> 64) == 0) {
-        uint64_t rem = 0;
-        uint64_t q[4] = {0, 0, 0, 0};
-        for (int i = n.words() - 1; i >= 0; --i) q[i] = divideWord(rem, n.w[i], uint64_t(d), &rem);
-        *remainder = rem;
-        return (u128(q[1]) << 64) | q[0];
+        U256 q = n;
+        *remainder = divide(q, reciprocalOf(uint64_t(d)));
+        return q.low128();
     }
     const int s = std::countl_zero(uint64_t(d >> 64));
     const u128 dn = d << s;
     // The dividend shifted by s; a quotient below 2^128 makes its top three words below dn.
-    uint64_t w[5];
+    uint64_t w[4];
     w[0] = n.w[0] << s;
     for (int i = 1; i < 4; ++i) w[i] = s ? (n.w[i] << s) | (n.w[i - 1] >> (64 - s)) : n.w[i];
+    const uint64_t v = reciprocalThreeByTwo(uint64_t(dn >> 64), uint64_t(dn));
     u128 r = (u128(w[3]) << 64) | w[2];
-    const uint64_t q1 = divideThreeByTwo(r, w[1], dn);
-    const uint64_t q0 = divideThreeByTwo(r, w[0], dn);
+    const uint64_t q1 = divideThreeByTwo(r, w[1], dn, v);
+    const uint64_t q0 = divideThreeByTwo(r, w[0], dn, v);
     *remainder = r >> s;
     return (u128(q1) << 64) | q0;
 }
@@ -83,8 +84,13 @@ MXCalculationError MXDecimalRecordMultiply(MXDecimalRecord* result, const MXDeci
         *result = MXDecimalRecord{};
         return MXCalculationNoError;
     }
-    return finish(result, multiply(left->mantissa, right->mantissa), int(left->exponent) + right->exponent,
-                  Rest::Exact, left->negative != right->negative, mode);
+    const U256 product = multiply(left->mantissa, right->mantissa);
+    const int exponent = int(left->exponent) + right->exponent;
+    const bool negative = left->negative != right->negative;
+    if (product.fits128() && exponent >= kMinExponent) {
+        return finishSmall(result, product.low128(), exponent, negative, mode);
+    }
+    return finish(result, product, exponent, Rest::Exact, negative, mode);
 }
 
 // The dividend is scaled so that the quotient has exactly 38 digits; the remainder then
@@ -108,6 +114,9 @@ MXCalculationError MXDecimalRecordDivide(MXDecimalRecord* result, const MXDecima
         const u128 twice = remainder << 1;
         rest = twice < b ? Rest::Below : twice == b ? Rest::Half : Rest::Above;
     }
-    return finish(result, U256::from(quotient), int64_t(left->exponent) - right->exponent - shift, rest,
-                  left->negative != right->negative, mode);
+    const int64_t exponent = int64_t(left->exponent) - right->exponent - shift;
+    const bool negative = left->negative != right->negative;
+    // 38 digits at an exponent in range need no further digits dropped.
+    if (exponent >= kMinExponent) return settle(result, quotient, exponent, rest, negative, mode);
+    return finish(result, U256::from(quotient), exponent, rest, negative, mode);
 }

@@ -70,10 +70,8 @@ inline MXCalculationError settle(MXDecimalRecord* out, u128 mantissa, int64_t ex
         *out = MXDecimalRecord{};
         return inexact ? MXCalculationUnderflow : MXCalculationNoError;
     }
-    while (lastDigit(mantissa) == 0) {
-        uint64_t unused;
-        mantissa = dividePow10(mantissa, 1, &unused);
-        ++exponent;
+    for (unsigned digit; (mantissa & 1) == 0 && lastDigit(mantissa) == 0; ++exponent) {
+        mantissa = divideBy10(mantissa, &digit);
     }
     if (exponent > kMaxExponent) {
         // Above the largest exponent the mantissa takes the zeros back, if it has room.
@@ -109,6 +107,20 @@ inline MXCalculationError finish(MXDecimalRecord* out, U256 coefficient, int64_t
         exponent = quantum;
     }
     return settle(out, coefficient.low128(), exponent, rest, negative, mode);
+}
+
+// finish() for an exact coefficient of at most 128 bits (so at most 39 digits) and an
+// exponent of at least -128.
+inline MXCalculationError finishSmall(MXDecimalRecord* out, u128 coefficient, int64_t exponent, bool negative,
+                                      MXRoundingMode mode) {
+    if (coefficient < kMantissaLimit) return settle(out, coefficient, exponent, Rest::Exact, negative, mode);
+    unsigned digit;
+    const u128 kept = divideBy10(coefficient, &digit);
+    const Rest rest = digit > 5    ? Rest::Above
+                      : digit == 5 ? Rest::Half
+                      : digit == 0 ? Rest::Exact
+                                   : Rest::Below;
+    return settle(out, kept, exponent + 1, rest, negative, mode);
 }
 
 }  // namespace detail

@@ -158,9 +158,8 @@ constexpr std::array<Reciprocal, 20> makeSmallPow10Reciprocals() {
 inline constexpr std::array<Reciprocal, 20> kPow10Reciprocal = makeSmallPow10Reciprocals();
 inline constexpr uint64_t kTen19 = 10000000000000000000ull;
 
-// v / 10^digits in place for 1 <= digits <= 19; returns the remainder.
-inline uint64_t dividePow10(U256& v, int digits) {
-    const Reciprocal& r = kPow10Reciprocal[digits];
+// v / divisor in place for the divisor of r; returns the remainder.
+inline uint64_t divide(U256& v, const Reciprocal& r) {
     const int n = v.words();
     if (n == 0) return 0;
     uint64_t rem = 0;
@@ -179,11 +178,50 @@ inline uint64_t dividePow10(U256& v, int digits) {
     return rem >> s;
 }
 
+// v / 10^digits in place for 1 <= digits <= 19; returns the remainder.
+inline uint64_t dividePow10(U256& v, int digits) { return divide(v, kPow10Reciprocal[digits]); }
+
+// (high:low) / d for high < d, by the processor's division where it has one.
+inline uint64_t divideWord(uint64_t high, uint64_t low, uint64_t d, uint64_t* remainder) {
+#if defined(__x86_64__)
+    uint64_t q;
+    asm("divq %4" : "=a"(q), "=d"(*remainder) : "a"(low), "d"(high), "r"(d));
+    return q;
+#else
+    const u128 n = (u128(high) << 64) | low;
+    *remainder = uint64_t(n % d);
+    return uint64_t(n / d);
+#endif
+}
+
+// floor((2^128 - 1) / d) - 2^64 for a normalized d.
+inline uint64_t reciprocalWord(uint64_t d) {
+    uint64_t unused;
+    return divideWord(~d, ~uint64_t(0), d, &unused);
+}
+
+// The reciprocal of a divisor known only at run time.
+inline Reciprocal reciprocalOf(uint64_t d) {
+    const int shift = std::countl_zero(d);
+    return Reciprocal{d << shift, reciprocalWord(d << shift), shift};
+}
+
 // u128 / 10^digits for 1 <= digits <= 19 with the remainder.
 inline u128 dividePow10(u128 v, int digits, uint64_t* remainder) {
     U256 w = U256::from(v);
     *remainder = dividePow10(w, digits);
     return w.low128();
+}
+
+// v / 10 and the last digit.
+inline u128 divideBy10(u128 v, unsigned* digit) {
+    const uint64_t high = uint64_t(v >> 64), low = uint64_t(v);
+    const Reciprocal& r = kPow10Reciprocal[1];
+    const uint64_t rest = high % 10;
+    uint64_t remainder;
+    const uint64_t q = divide((rest << r.shift) | (low >> (64 - r.shift)), low << r.shift, r, &remainder);
+    *digit = unsigned(remainder >> r.shift);
+    return (u128(high / 10) << 64) | q;
 }
 
 // v mod 10 without a division: 2^64 = 6 (mod 10).
