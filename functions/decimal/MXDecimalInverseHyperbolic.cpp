@@ -1,0 +1,62 @@
+// Inverse hyperbolic functions through ln(1 + u), with each argument of the logarithm
+// formed without subtracting nearly equal values. acosh and asech go through doubles.
+#include <cmath>
+
+#include "functions/decimal/MXDecimalDetail.h"
+#include "functions/decimal/MXDecimalExponential.h"
+
+namespace {
+
+constexpr double kSmallArgument = 0.5;
+// Above this, x^2 + 1 is x^2 within the record's digits.
+constexpr double kLargeArgument = 1e19;
+
+// asinh a for a >= 0.
+MXDecimalRecord asinhOfMagnitude(MXDecimalRecord a) {
+    const double estimate = MXDoubleFromDecimal(a);
+    if (estimate > kLargeArgument) return MXDecimalAdd(detail::MXDecimalLog(a), MXDecimalLn2());
+    const MXDecimalRecord one = MXDecimalOne();
+    const MXDecimalRecord square = MXDecimalMultiply(a, a);
+    const MXDecimalRecord root = MXDecimalSqrt(MXDecimalAdd(square, one));
+    if (estimate > kSmallArgument) return detail::MXDecimalLog(MXDecimalAdd(a, root));
+    // ln(1 + a + a^2 / (1 + sqrt(1 + a^2))), the same as ln(a + sqrt(a^2 + 1)).
+    return detail::MXDecimalLog1p(MXDecimalAdd(a, MXDecimalDivide(square, MXDecimalAdd(one, root))));
+}
+
+// 1/2 ln(1 + u), the inverse hyperbolic tangent for u = 2a / (1 - a).
+MXDecimalRecord halfLog1p(MXDecimalRecord u) { return MXDecimalMultiply(detail::MXDecimalLog1p(u), detail::MXDecimalHalf()); }
+
+bool magnitudeBelowOne(MXDecimalRecord x) {
+    return detail::MXDecimalCompare(detail::MXDecimalMagnitude(x), MXDecimalOne()) == -1;
+}
+
+}  // namespace
+
+MXDecimalRecord MXDecimalAsinh(MXDecimalRecord x) {
+    if (x.isNaN) return x;
+    return detail::MXDecimalWithSign(asinhOfMagnitude(detail::MXDecimalMagnitude(x)), x.negative);
+}
+
+MXDecimalRecord MXDecimalAcosh(MXDecimalRecord x) {
+    return MXDecimalFromDouble(std::acosh(MXDoubleFromDecimal(x)));
+}
+
+MXDecimalRecord MXDecimalAtanh(MXDecimalRecord x) {
+    if (x.isNaN || !magnitudeBelowOne(x)) return MXDecimalNAN();
+    const MXDecimalRecord a = detail::MXDecimalMagnitude(x);
+    const MXDecimalRecord u =
+        MXDecimalDivide(MXDecimalMultiply(a, MXDecimalTwo()), MXDecimalSubtract(MXDecimalOne(), a));
+    return detail::MXDecimalWithSign(halfLog1p(u), x.negative);
+}
+
+MXDecimalRecord MXDecimalAcsch(MXDecimalRecord x) { return MXDecimalAsinh(MXDecimalInverse(x)); }
+
+MXDecimalRecord MXDecimalAsech(MXDecimalRecord x) { return MXDecimalAcosh(MXDecimalInverse(x)); }
+
+// atanh(1/x) = 1/2 ln(1 + 2 / (|x| - 1)) with the sign of x.
+MXDecimalRecord MXDecimalAcoth(MXDecimalRecord x) {
+    if (x.isNaN || magnitudeBelowOne(x)) return MXDecimalNAN();
+    const MXDecimalRecord gap = MXDecimalSubtract(detail::MXDecimalMagnitude(x), MXDecimalOne());
+    if (gap.isZero()) return MXDecimalNAN();
+    return detail::MXDecimalWithSign(halfLog1p(MXDecimalDivide(MXDecimalTwo(), gap)), x.negative);
+}

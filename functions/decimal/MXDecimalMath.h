@@ -1,0 +1,103 @@
+#pragma once
+// Arithmetic and elementary functions on the 38-digit decimal record.
+//
+// Every function takes and returns records by value, except MXDecimalNegate and
+// MXDecimalInvert, which change the caller's record. No function reports an error: a
+// failure gives the not-a-number record. Arithmetic rounds bankers and ignores the
+// calculation status. A not-a-number argument gives not-a-number, except where a function
+// says otherwise. Every function does a bounded amount of work.
+#include <cstdint>
+
+#include "platform/decimal/MXDecimalRecord.h"
+
+// Constants, built once per process on first use (MXDecimalZero is built on every call).
+MXDecimalRecord MXDecimalNAN();
+MXDecimalRecord MXDecimalEpsilon();  // 10^-64
+MXDecimalRecord MXDecimalNegativeOne();
+MXDecimalRecord MXDecimalZero();
+MXDecimalRecord MXDecimalOne();
+MXDecimalRecord MXDecimalTwo();
+MXDecimalRecord MXDecimalPhi();
+MXDecimalRecord MXDecimalPi();
+MXDecimalRecord MXDecimal2Pi();
+MXDecimalRecord MXDecimalPi_2();
+MXDecimalRecord MXDecimalPi_4();
+MXDecimalRecord MXDecimalSqrt2();
+MXDecimalRecord MXDecimalE();
+MXDecimalRecord MXDecimalLog2e();
+MXDecimalRecord MXDecimalLog10e();
+MXDecimalRecord MXDecimalLn2();
+MXDecimalRecord MXDecimalLn10();
+
+// Conversions through the platform number object.
+MXDecimalRecord MXDecimalFromInteger(int64_t value);
+MXDecimalRecord MXDecimalFromDouble(double value);
+// Truncates; negative values and not-a-number give 0, values beyond 64 bits the largest.
+uint64_t MXUIntegerFromDecimal(MXDecimalRecord value);
+double MXDoubleFromDecimal(MXDecimalRecord value);
+
+// Predicates; all are false for not-a-number.
+bool MXDecimalIsNegative(MXDecimalRecord value);
+bool MXDecimalIsInteger(MXDecimalRecord value);
+// |a - b| < MXDecimalEpsilon.
+bool MXDecimalIsProbablyEqual(MXDecimalRecord a, MXDecimalRecord b);
+
+// Arithmetic.
+MXDecimalRecord MXDecimalAdd(MXDecimalRecord a, MXDecimalRecord b);
+MXDecimalRecord MXDecimalSubtract(MXDecimalRecord a, MXDecimalRecord b);
+MXDecimalRecord MXDecimalMultiply(MXDecimalRecord a, MXDecimalRecord b);
+MXDecimalRecord MXDecimalDivide(MXDecimalRecord a, MXDecimalRecord b);
+void MXDecimalNegate(MXDecimalRecord& value);
+void MXDecimalInvert(MXDecimalRecord& value);
+MXDecimalRecord MXDecimalInverse(MXDecimalRecord x);
+MXDecimalRecord MXDecimalAverage2(MXDecimalRecord a, MXDecimalRecord b);
+MXDecimalRecord MXDecimalAbsoluteValue(MXDecimalRecord x);
+// a - b * floor(a / b): the result takes the sign of b.
+MXDecimalRecord MXDecimalMod(MXDecimalRecord a, MXDecimalRecord b);
+// x reduced into (-pi, pi].
+MXDecimalRecord MXDecimalMod2Pi(MXDecimalRecord x);
+
+// Square root: 0 for 0, not-a-number for negative values.
+MXDecimalRecord MXDecimalSqrt(MXDecimalRecord x);
+// Exact for a positive integer exponent; negative and fractional exponents go through
+// double precision (and give what the double pow gives). Any base to the power 0 is 1.
+MXDecimalRecord MXDecimalPower(MXDecimalRecord base, MXDecimalRecord exponent);
+// n! for integers (a negative integer -n gives n!), not-a-number when it overflows;
+// the double gamma function for other values.
+MXDecimalRecord MXDecimalFactorial(MXDecimalRecord x);
+// value * 2^floor(count) and value / 2^floor(count); a negative count shifts the other
+// way. The sign is kept, magnitudes below 1 become 0.
+MXDecimalRecord MXDecimalLeftShift(MXDecimalRecord value, MXDecimalRecord count);
+MXDecimalRecord MXDecimalRightShift(MXDecimalRecord value, MXDecimalRecord count);
+
+// Circular functions (radians).
+MXDecimalRecord MXDecimalSin(MXDecimalRecord x);
+MXDecimalRecord MXDecimalCos(MXDecimalRecord x);
+MXDecimalRecord MXDecimalTan(MXDecimalRecord x);
+MXDecimalRecord MXDecimalCsc(MXDecimalRecord x);
+MXDecimalRecord MXDecimalSec(MXDecimalRecord x);
+MXDecimalRecord MXDecimalCot(MXDecimalRecord x);
+
+// Inverse circular functions (radians). acot takes values in (0, pi).
+MXDecimalRecord MXDecimalAsin(MXDecimalRecord x);
+MXDecimalRecord MXDecimalAcos(MXDecimalRecord x);
+MXDecimalRecord MXDecimalAtan(MXDecimalRecord x);
+MXDecimalRecord MXDecimalAcsc(MXDecimalRecord x);
+MXDecimalRecord MXDecimalAsec(MXDecimalRecord x);
+MXDecimalRecord MXDecimalAcot(MXDecimalRecord x);
+
+// Hyperbolic functions.
+MXDecimalRecord MXDecimalSinh(MXDecimalRecord x);
+MXDecimalRecord MXDecimalCosh(MXDecimalRecord x);
+MXDecimalRecord MXDecimalTanh(MXDecimalRecord x);
+MXDecimalRecord MXDecimalCsch(MXDecimalRecord x);
+MXDecimalRecord MXDecimalSech(MXDecimalRecord x);
+MXDecimalRecord MXDecimalCoth(MXDecimalRecord x);
+
+// Inverse hyperbolic functions; acosh and asech go through double precision.
+MXDecimalRecord MXDecimalAsinh(MXDecimalRecord x);
+MXDecimalRecord MXDecimalAcosh(MXDecimalRecord x);
+MXDecimalRecord MXDecimalAtanh(MXDecimalRecord x);
+MXDecimalRecord MXDecimalAcsch(MXDecimalRecord x);
+MXDecimalRecord MXDecimalAsech(MXDecimalRecord x);
+MXDecimalRecord MXDecimalAcoth(MXDecimalRecord x);

@@ -1,0 +1,110 @@
+// Accuracy of the decimal functions against reference values computed with mpmath at 60
+// digits (tests/functions/decimal_reference.py writes data/decimal_reference.txt). Each
+// function must agree with the reference in at least its stated number of significant
+// digits on every argument; the worst case of each is printed.
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "tests/functions/decimal_support.h"
+
+namespace {
+
+using namespace decimal_test;
+
+// A result passes with at least `digits` significant digits, or with an absolute error
+// of at most `absoluteError`.
+struct Requirement {
+    MXDecimalRecord (*function)(MXDecimalRecord);
+    double digits;
+    double absoluteError = 0;
+};
+
+// The constants (argument "-") are the correctly rounded digits; the functions rest on
+// a few roundings each. sin, cos and tan reduce their argument by a 38-digit 2 pi, which
+// leaves an absolute error near 10^-37: a small negative argument x becomes 2 pi + x
+// before the reduction subtracts 2 pi again, so sin x and tan x keep only the digits of
+// x above 10^-37.
+const std::map<std::string, Requirement>& requirements() {
+    static const std::map<std::string, Requirement> table = {
+        {"phi", {[](MXDecimalRecord) { return MXDecimalPhi(); }, 37}},
+        {"pi", {[](MXDecimalRecord) { return MXDecimalPi(); }, 37}},
+        {"2pi", {[](MXDecimalRecord) { return MXDecimal2Pi(); }, 37}},
+        {"pi_2", {[](MXDecimalRecord) { return MXDecimalPi_2(); }, 37}},
+        {"pi_4", {[](MXDecimalRecord) { return MXDecimalPi_4(); }, 37}},
+        {"sqrt2", {[](MXDecimalRecord) { return MXDecimalSqrt2(); }, 37}},
+        {"e", {[](MXDecimalRecord) { return MXDecimalE(); }, 37}},
+        {"log2e", {[](MXDecimalRecord) { return MXDecimalLog2e(); }, 37}},
+        {"log10e", {[](MXDecimalRecord) { return MXDecimalLog10e(); }, 37}},
+        {"ln2", {[](MXDecimalRecord) { return MXDecimalLn2(); }, 37}},
+        {"ln10", {[](MXDecimalRecord) { return MXDecimalLn10(); }, 37}},
+        {"sin", {MXDecimalSin, 34, 1e-36}},
+        {"cos", {MXDecimalCos, 34, 1e-36}},
+        {"tan", {MXDecimalTan, 32, 1e-36}},
+        {"atan", {MXDecimalAtan, 34}},
+        {"asin", {MXDecimalAsin, 34}},
+        {"acos", {MXDecimalAcos, 34}},
+        {"acsc", {MXDecimalAcsc, 34}},
+        {"asec", {MXDecimalAsec, 34}},
+        {"acot", {MXDecimalAcot, 34}},
+        {"sinh", {MXDecimalSinh, 34}},
+        {"cosh", {MXDecimalCosh, 34}},
+        {"tanh", {MXDecimalTanh, 34}},
+        {"csch", {MXDecimalCsch, 34}},
+        {"sech", {MXDecimalSech, 34}},
+        {"coth", {MXDecimalCoth, 34}},
+        {"asinh", {MXDecimalAsinh, 34}},
+        {"atanh", {MXDecimalAtanh, 34}},
+        {"acsch", {MXDecimalAcsch, 34}},
+        {"acoth", {MXDecimalAcoth, 34}},
+    };
+    return table;
+}
+
+struct Worst {
+    double digits = decimal_test::kExactDigits;
+    std::string argument;
+    int count = 0;
+};
+
+double absoluteError(MXDecimalRecord result, MXDecimalRecord leading, MXDecimalRecord remainder) {
+    return std::fabs(MXDoubleFromDecimal(MXDecimalSubtract(MXDecimalSubtract(result, leading), remainder)));
+}
+
+TEST(DecimalAccuracy, AgreesWithReferenceValues) {
+    std::ifstream file(std::string(MX_SOURCE_DIR) + "/tests/functions/data/decimal_reference.txt");
+    ASSERT_TRUE(file) << "reference file missing";
+    std::map<std::string, Worst> worst;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        std::string name, argument, leading, remainder;
+        ASSERT_TRUE(fields >> name >> argument >> leading >> remainder) << line;
+        const auto found = requirements().find(name);
+        ASSERT_NE(found, requirements().end()) << "unknown function in: " << line;
+        const Requirement& requirement = found->second;
+        const MXDecimalRecord result = requirement.function(D(argument));
+        const double digits = agreedDigits(result, D(leading), D(remainder));
+        const bool passes = digits >= requirement.digits ||
+                            (!result.isNaN && absoluteError(result, D(leading), D(remainder)) <= requirement.absoluteError);
+        EXPECT_TRUE(passes) << name << "(" << argument << ") = " << decimal_test::text(result)
+                            << ", reference " << leading << ": " << digits << " digits";
+        Worst& entry = worst[name];
+        ++entry.count;
+        if (digits < entry.digits) entry = {digits, argument, entry.count};
+    }
+    for (const auto& [name, requirement] : requirements()) {
+        const Worst& entry = worst[name];
+        EXPECT_GT(entry.count, 0) << "no reference values for " << name;
+        std::printf("%-7s %4d values, worst %5.1f digits at %s (required: %2.0f digits", name.c_str(),
+                    entry.count, entry.digits, entry.argument.c_str(), requirement.digits);
+        if (requirement.absoluteError > 0) std::printf(" or an error below %g", requirement.absoluteError);
+        std::printf(")\n");
+    }
+}
+
+}  // namespace
