@@ -1,6 +1,151 @@
-#include <cstdio>
+// mxcalc: reads the options, then gives every input (the arguments, else each line of
+// standard input) to the chosen mode and prints one line per input.
+#include <CLI/CLI.hpp>
 
-int main() {
-    std::puts("mxcalc: the engine is not built yet");
-    return 0;
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/MxcalcModes.h"
+#include "engine/operators/MXMathOperatorSet.h"
+#include "platform/text/MXText.h"
+
+#if __has_include("cli/SettingsCommand.h")
+#include "cli/SettingsCommand.h"
+#define MXCALC_HAS_SETTINGS 1
+#endif
+
+namespace {
+
+constexpr int usageErrorStatus = 2;
+
+const char* const description =
+    "mxcalc: the calculator engine on the command line.\n"
+    "\n"
+    "Each EXPRESSION argument, or else each line of standard input, gives exactly one line\n"
+    "on standard output: the result, or \"error <code>: <message>\" when the input fails.\n"
+    "Exit status: 0 when every input succeeded, 1 when any failed, 2 on a usage error.\n"
+    "Put \"--\" before expressions that begin with \"-\" (mxcalc -- -2^2).\n"
+    "\n"
+    "Expressions: numbers (2, .5, 1e3, 0x1F), operators + - * / ^ ! % ° and the logical and\n"
+    "bitwise ones, functions with arguments separated by \";\" (max(1;2)), $variables and\n"
+    "quoted 'variables'. Implicit multiplication: 2(3+4), 2pi, (1)(2).\n"
+    "\n"
+    "Without a mode option the expression is evaluated.";
+
+struct Invocation {
+    MxcalcOptions options;
+    std::vector<std::string> expressions;
+    std::string settingsAction;
+    std::string settingsKey;
+    std::vector<std::string> settingsValue;
+    bool settingsShared = false;
+};
+
+void declareOptions(CLI::App& app, Invocation& invocation) {
+    MxcalcOptions& options = invocation.options;
+    auto* modes = app.add_option_group("modes", "At most one of these; without one the expression is evaluated");
+    modes->add_flag("--tokens", options.tokens,
+                    "Print the tokens, separated by one blank; a sign with several meanings prints the "
+                    "function it was given (negate, subtract, factorial, l_not); variables print as $name");
+    modes->add_flag("--tree", options.tree, "Print the parsed expression as function calls: add(2,multiply(3,4))");
+    modes->add_flag("--simplify", options.simplify, "Print the simplified expression");
+    modes->add_flag("--rewrite", options.rewrite, "Print the expression after the rewrite rules");
+    modes->add_flag("--keyboard", options.keyboard, "Evaluate as the keyboard does (definitions, brackets, format)");
+    modes->require_option(0, 1);
+    app.add_flag("--percent", options.percent,
+                 "Let \"%\" mean percent (postfix) instead of modulo, as the keyboard has it");
+    app.add_flag("--degrees", options.degrees, "Trigonometric functions in degrees instead of radians");
+    app.add_flag("--precise", options.precise, "Compute in decimal arithmetic with 38 significant digits");
+    app.add_option("--settings", options.settingsDir, "Folder of the settings stores")->type_name("DIR");
+    app.add_option("--locale", options.locale, "Locale for number and date formatting, e.g. de_DE")->type_name("L");
+    app.add_option("--timezone", options.timezone, "Time zone, e.g. Europe/Berlin")->type_name("TZ");
+    app.add_option("expressions", invocation.expressions, "Expressions; without any, one per line of standard input")
+        ->type_name("EXPRESSION");
+}
+
+CLI::App* declareSettingsCommand(CLI::App& app, Invocation& invocation) {
+    auto* settings = app.add_subcommand("settings", "Read or change a setting: settings get|set|unset KEY [VALUE]");
+    settings->add_option("action", invocation.settingsAction, "get, set or unset")
+        ->required()
+        ->check(CLI::IsMember({"get", "set", "unset"}));
+    settings->add_option("key", invocation.settingsKey, "The setting's key")->required();
+    settings->add_option("value", invocation.settingsValue, "The new value (set only)")->expected(0, 1);
+    settings->add_flag("--shared", invocation.settingsShared, "Use the store shared with the containing app");
+    return settings;
+}
+
+int runSettings(const Invocation& invocation) {
+#ifdef MXCALC_HAS_SETTINGS
+    std::optional<std::string> value;
+    if (!invocation.settingsValue.empty()) value = invocation.settingsValue.front();
+    return runSettingsCommand(invocation.settingsAction, invocation.settingsKey, value, invocation.settingsShared,
+                              invocation.options.settingsDir);
+#else
+    (void)invocation;
+    std::puts("error: settings are not available");
+    return 1;
+#endif
+}
+
+// The processor of the chosen mode, or null when that mode is not built in.
+MxcalcLineProcessor chosenMode(const MxcalcOptions& options, std::string& name) {
+    if (options.tokens) return tokensLine;
+    if (options.tree) return treeLine;
+    for (const auto& [chosen, mode] : {std::pair{options.simplify, "simplify"}, std::pair{options.rewrite, "rewrite"},
+                                       std::pair{options.keyboard, "keyboard"}}) {
+        if (!chosen) continue;
+        name = mode;
+        return registeredMxcalcMode(mode);
+    }
+    return evaluateLine;
+}
+
+bool processInput(const std::string& input, MxcalcLineProcessor process, const MxcalcOptions& options) {
+    const LineResult result = process(MXFromUtf8(input), options);
+    std::fwrite(result.text.data(), 1, result.text.size(), stdout);
+    std::fputc('\n', stdout);
+    return result.ok;
+}
+
+int processInputs(const Invocation& invocation) {
+    std::string modeName;
+    const MxcalcLineProcessor process = chosenMode(invocation.options, modeName);
+    if (process == nullptr) {
+        std::fprintf(stderr, "mxcalc: --%s is not available in this build\n", modeName.c_str());
+        return usageErrorStatus;
+    }
+    if (invocation.options.percent) MXMathOperatorSet::defaultOperatorSet()->setInterpretsPercentSignAsModulo(false);
+    bool allSucceeded = true;
+    if (!invocation.expressions.empty()) {
+        for (const auto& expression : invocation.expressions) {
+            allSucceeded = processInput(expression, process, invocation.options) && allSucceeded;
+        }
+    } else {
+        for (std::string line; std::getline(std::cin, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            allSucceeded = processInput(line, process, invocation.options) && allSucceeded;
+        }
+    }
+    return allSucceeded ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{description, "mxcalc"};
+    Invocation invocation;
+    declareOptions(app, invocation);
+    CLI::App* settings = declareSettingsCommand(app, invocation);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::ParseError& error) {
+        app.exit(error);
+        return usageErrorStatus;
+    }
+    if (settings->parsed()) return runSettings(invocation);
+    return processInputs(invocation);
 }

@@ -99,7 +99,4 @@ namespace detail {
 std::vector<MXMathOperatorPtr> defaultOperators();
 // Not empty, no leading digit, '"', '$', '\'' or '.', no surrounding white space.
 bool isValidOperatorToken(std::u16string_view token);
-// Lower-cases unit by unit, so that indexes stay aligned with the input.
-std::u16string lowercasedUnits(std::u16string_view text);
-char16_t lowercasedUnit(char16_t unit);
 }  // namespace detail

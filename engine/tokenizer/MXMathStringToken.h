@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/operators/MXMathOperator.h"
+#include "engine/operators/MXMathOperatorSet.h"
 #include "platform/number/MXNumber.h"
 
 enum MXTokenType : int64_t {
@@ -19,12 +20,16 @@ enum MXTokenType : int64_t {
 class MXMathStringToken {
 public:
     // Numbers get their decimal value (a text the conversion rejects is logged and reads as
-    // 0); operators are looked up in the default operator set: no operator for the text gives
-    // no token, several leave the token ambiguous.
+    // 0); operators are looked up (in any case) in the default operator set, or in the set
+    // given: no operator for the text gives no token, several leave the token ambiguous.
     static std::optional<MXMathStringToken> mathStringTokenWithToken(std::u16string_view token, MXTokenType type);
+    static std::optional<MXMathStringToken> mathStringTokenWithToken(std::u16string_view token, MXTokenType type,
+                                                                     const MXMathOperatorSet& operatorSet);
 
-    // Takes the default set's operator for the function; none leaves the token ambiguous.
+    // Takes the operator of the default set (or of the set given) for the function; none
+    // leaves the token ambiguous.
     void resolveToOperatorFunction(std::u16string_view function);
+    void resolveToOperatorFunction(std::u16string_view function, const MXMathOperatorSet& operatorSet);
 
     // The text; hexadecimal literals hold their value in decimal digits, variables their name.
     const std::u16string& token() const { return token_; }
@@ -53,7 +58,16 @@ public:
     std::u16string debugDescription() const;
 
 private:
+    friend class MXMathStringTokenizer;
+
     MXMathStringToken(std::u16string_view token, MXTokenType type) : token_(token), tokenType_(type) {}
+    // An operator token for the meanings its text has (none gives no token).
+    static std::optional<MXMathStringToken> operatorToken(std::u16string_view token,
+                                                          const MXMathOperatorSet::Operators& meanings);
+    void resolveToOperator(const MXMathOperatorPtr& op) {
+        operatorInfo_ = op;
+        ambiguous_ = op == nullptr;
+    }
 
     std::u16string token_;
     MXTokenType tokenType_;

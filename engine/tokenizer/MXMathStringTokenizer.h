@@ -45,7 +45,7 @@ protected:
     // Builds the token list; false with the error written on failure.
     bool tokenize(MXError* error);
     // Every token, inserted ones included, passes through here.
-    void appendToken(std::optional<MXMathStringToken> token);
+    void appendToken(std::optional<MXMathStringToken>&& token);
     // Called with each token before it is appended; does nothing here.
     virtual void didParseToken(const std::optional<MXMathStringToken>& token);
 
@@ -58,8 +58,15 @@ private:
         std::u16string text;
     };
 
-    char16_t peekCharacter(const std::u16string& buffer) const;
-    char16_t nextCharacter(const std::u16string& buffer);
+    char16_t peekCharacter(const std::u16string& buffer) const {
+        return characterIndex_ < length_ ? buffer[characterIndex_] : u'\0';
+    }
+    // Advances only past a unit that is not the end.
+    char16_t nextCharacter(const std::u16string& buffer) {
+        const char16_t unit = peekCharacter(buffer);
+        if (unit != u'\0') ++characterIndex_;
+        return unit;
+    }
     char16_t peekNextCharacter() const { return peekCharacter(characters_); }
     char16_t nextCharacter() { return nextCharacter(characters_); }
     void skipWhitespace();
@@ -69,10 +76,12 @@ private:
     std::optional<MXMathStringToken> parseNumber();
     std::optional<MXMathStringToken> parseHexNumber();
     std::optional<MXMathStringToken> parseFunction();
+    // The identifier at the position, consumed; empty (and the failure noted) when there is none.
+    std::u16string_view readIdentifier();
     std::optional<MXMathStringToken> parseVariable();
     std::optional<MXMathStringToken> parseStringVariable();
     std::optional<MXMathStringToken> parseOperator();
-    bool processToken(std::optional<MXMathStringToken> token);
+    bool processToken(std::optional<MXMathStringToken>&& token);
     bool processUnknownOperatorToken(MXMathStringToken& token);
     void processArgumentlessFunction(const MXMathStringToken* token);
     void processImplicitMultiplication(const MXMathStringToken* token);

@@ -1,0 +1,45 @@
+#pragma once
+// The modes of mxcalc. Each mode turns one input text into one output line; main.cpp reads
+// the options and the inputs and calls the chosen mode once per input.
+#include <optional>
+#include <string>
+
+#include "platform/error/MXError.h"
+
+struct MxcalcOptions {
+    bool tokens = false;
+    bool tree = false;
+    bool percent = false;
+    bool degrees = false;
+    bool precise = false;
+    bool simplify = false;
+    bool rewrite = false;
+    bool keyboard = false;
+    std::optional<std::string> settingsDir;
+    std::optional<std::string> locale;
+    std::optional<std::string> timezone;
+};
+
+struct LineResult {
+    std::string text;
+    bool ok;
+};
+
+using MxcalcLineProcessor = LineResult (*)(const std::u16string& input, const MxcalcOptions& options);
+
+// "error <code>: <message>", not ok.
+LineResult errorLine(const MXError& error);
+
+// --tokens: the token list, one blank between tokens.
+LineResult tokensLine(const std::u16string& input, const MxcalcOptions& options);
+// --tree: the parsed expression's description.
+LineResult treeLine(const std::u16string& input, const MxcalcOptions& options);
+// No mode option: the value of the expression.
+LineResult evaluateLine(const std::u16string& input, const MxcalcOptions& options);
+
+// Modes added later ("simplify", "rewrite", "keyboard") register their processor under the
+// option's name from their own file, e.g.
+//     static const bool registered = registerMxcalcMode("simplify", simplifyLine);
+bool registerMxcalcMode(const std::string& option, MxcalcLineProcessor processor);
+// The processor registered under the name, or null.
+MxcalcLineProcessor registeredMxcalcMode(const std::string& option);

@@ -1,0 +1,32 @@
+#include "engine/operators/MXMathOperator.h"
+
+const std::u16string MXOperatorInvalid = u"invalid";
+const std::u16string MXOperatorLogicalOr = u"l_or";
+const std::u16string MXOperatorLogicalAnd = u"l_and";
+const std::u16string MXOperatorLogicalNot = u"l_not";
+const std::u16string MXOperatorLogicalEqual = u"l_eq";
+const std::u16string MXOperatorLogicalNotEqual = u"l_neq";
+const std::u16string MXOperatorLogicalLessThan = u"l_lt";
+const std::u16string MXOperatorLogicalGreaterThan = u"l_gt";
+const std::u16string MXOperatorLogicalLessThanOrEqual = u"l_ltoe";
+const std::u16string MXOperatorLogicalGreaterThanOrEqual = u"l_gtoe";
+const std::u16string MXOperatorBitwiseOr = u"or";
+const std::u16string MXOperatorBitwiseXor = u"xor";
+const std::u16string MXOperatorBitwiseAnd = u"and";
+const std::u16string MXOperatorLeftShift = u"lshift";
+const std::u16string MXOperatorRightShift = u"rshift";
+const std::u16string MXOperatorMinus = u"subtract";
+const std::u16string MXOperatorAdd = u"add";
+const std::u16string MXOperatorDivide = u"divide";
+const std::u16string MXOperatorMultiply = u"multiply";
+const std::u16string MXOperatorModulo = u"mod";
+const std::u16string MXOperatorBitwiseNot = u"not";
+const std::u16string MXOperatorFactorial = u"factorial";
+const std::u16string MXOperatorDegree = u"dtor";
+const std::u16string MXOperatorPercent = u"percent";
+const std::u16string MXOperatorPower = u"pow";
+const std::u16string MXOperatorParenthesisOpen = u"open_paren";
+const std::u16string MXOperatorParenthesisClose = u"close_paren";
+const std::u16string MXOperatorComma = u"comma";
+const std::u16string MXOperatorUnaryMinus = u"negate";
+const std::u16string MXOperatorUnaryPlus = u"positive";

@@ -1,0 +1,30 @@
+#include "engine/parser/MXParser.h"
+
+#include "engine/parser/MXGroupTerm.h"
+
+const std::u16string MXNestedTooDeeplyMessage = u"expression nested too deeply";
+
+std::unique_ptr<MXParser> MXParser::parserWithString(std::u16string_view text, MXError* error) {
+    return parserWithTokenizer(MXMathStringTokenizer::tokenizerWithString(text, error), error);
+}
+
+std::unique_ptr<MXParser> MXParser::parserWithTokenizer(std::unique_ptr<MXMathStringTokenizer> tokenizer, MXError*) {
+    if (!tokenizer) return nullptr;
+    return std::make_unique<MXParser>(std::move(tokenizer));
+}
+
+MXParser::MXParser(std::unique_ptr<MXMathStringTokenizer> tokenizer)
+    : tokenizer_(std::move(tokenizer)), operatorSet_(tokenizer_->operatorSet()) {}
+
+MXOperatorAssociativity MXParser::associativityForOperatorFunction(std::u16string_view function) const {
+    const MXMathOperatorPtr op = operatorSet_->operatorForFunction(function);
+    return op ? op->associativity() : MXOperatorAssociativityLeft;
+}
+
+MXExpressionPtr MXParser::parsedExpressionWithError(MXError* error) {
+    tokenizer_->reset();
+    arena_.release();
+    detail::MXGroupTerm* root = detail::MXParserTerm::rootTermWithTokenizer(*tokenizer_, arena_, error);
+    if (root == nullptr || !root->resolveWithParser(*this, 0, error)) return nullptr;
+    return root->expressionWithError(error);
+}

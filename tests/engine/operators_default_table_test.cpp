@@ -1,0 +1,232 @@
+// The default operator table: spellings, arities, associativities and the precedences of a
+// fresh set (modulo mode) and of the keyboard's state (percent mode).
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/operators/MXMathOperatorSet.h"
+#include "platform/text/MXText.h"
+
+namespace {
+
+constexpr int64_t Absent = -1;
+
+struct TableRow {
+    const char16_t* function;
+    std::vector<std::u16string> tokens;
+    MXOperatorArity arity;
+    MXOperatorAssociativity associativity;
+    int64_t setPrecedence;
+    int64_t keyboardPrecedence;
+};
+
+constexpr auto Unary = MXOperatorArityUnary;
+constexpr auto Binary = MXOperatorArityBinary;
+constexpr auto Left = MXOperatorAssociativityLeft;
+constexpr auto Right = MXOperatorAssociativityRight;
+
+const std::vector<TableRow> defaultTable = {
+    {u"l_or", {u"||", u"\u2228"}, Binary, Left, 0, 0},
+    {u"l_and", {u"&&", u"\u2227"}, Binary, Left, 1, 1},
+    {u"l_eq", {u"==", u"="}, Binary, Left, 2, 2},
+    {u"l_neq", {u"!="}, Binary, Left, 2, 2},
+    {u"l_lt", {u"<"}, Binary, Left, 3, 3},
+    {u"l_gt", {u">"}, Binary, Left, 4, 4},
+    {u"l_ltoe", {u"<=", u"=<", u"\u2264", u"\u226F"}, Binary, Left, 5, 5},
+    {u"l_gtoe", {u">=", u"=>", u"\u2265", u"\u226E"}, Binary, Left, 6, 6},
+    {u"l_not", {u"!", u"\u00AC"}, Unary, Right, 7, 7},
+    {u"or", {u"|"}, Binary, Left, 8, 8},
+    {u"xor", {u"**"}, Binary, Left, 9, 9},
+    {u"and", {u"&"}, Binary, Left, 10, 10},
+    {u"lshift", {u"<<"}, Binary, Left, 11, 11},
+    {u"rshift", {u">>"}, Binary, Left, 12, 12},
+    {u"add", {u"+"}, Binary, Left, 13, 13},
+    {u"subtract", {u"-", u"\u2212"}, Binary, Left, 13, 13},
+    {u"multiply", {u"*", u"\u00D7"}, Binary, Left, 14, 14},
+    {u"divide", {u"/", u"\u00F7"}, Binary, Left, 14, 14},
+    {u"not", {u"~"}, Unary, Right, 16, 16},
+    {u"negate", {u"-", u"\u2212"}, Unary, Right, 17, 17},
+    {u"positive", {u"+"}, Unary, Right, 17, 17},
+    {u"factorial", {u"!"}, Unary, Left, 18, 19},
+    {u"dtor", {u"\u00BA", u"\u00B0"}, Unary, Left, 18, 19},
+    {u"pow", {u"^"}, Binary, Right, 19, 20},
+    {u"open_paren", {u"("}, Unary, Right, 20, 21},
+    {u"close_paren", {u")"}, Unary, Left, 20, 21},
+    {u"comma", {u";"}, MXOperatorArityUnknown, Left, 21, 22},
+    {u"mod", {u"%"}, Binary, Left, 16, Absent},
+    {u"percent", {u"%"}, Unary, Left, Absent, 19},
+};
+
+void expectColumn(const MXMathOperatorSet& set, bool keyboard) {
+    size_t present = 0;
+    for (const auto& row : defaultTable) {
+        const int64_t expected = keyboard ? row.keyboardPrecedence : row.setPrecedence;
+        const auto op = set.operatorForFunction(row.function);
+        SCOPED_TRACE(MXToUtf8(row.function));
+        if (expected == Absent) {
+            EXPECT_EQ(op, nullptr);
+            continue;
+        }
+        ++present;
+        ASSERT_NE(op, nullptr);
+        EXPECT_EQ(op->tokens(), row.tokens);
+        EXPECT_EQ(op->arity(), row.arity);
+        EXPECT_EQ(op->associativity(), row.associativity);
+        EXPECT_EQ(op->precedence(), expected);
+    }
+    EXPECT_EQ(set.operators().size(), present);
+}
+
+TEST(OperatorTable, FreshSetHasTheModuloColumn) {
+    MXMathOperatorSet set;
+    EXPECT_TRUE(set.interpretsPercentSignAsModulo());
+    expectColumn(set, false);
+}
+
+TEST(OperatorTable, PercentModeHasTheKeyboardColumn) {
+    MXMathOperatorSet set;
+    set.setInterpretsPercentSignAsModulo(false);
+    EXPECT_FALSE(set.interpretsPercentSignAsModulo());
+    expectColumn(set, true);
+}
+
+TEST(OperatorTable, OperatorsAreInAscendingPrecedence) {
+    MXMathOperatorSet set;
+    set.setInterpretsPercentSignAsModulo(false);
+    const auto operators = set.operators();
+    for (size_t index = 1; index < operators.size(); ++index) {
+        EXPECT_LE(operators[index - 1]->precedence(), operators[index]->precedence()) << index;
+    }
+    std::vector<std::u16string> enumerated;
+    for (const auto& op : set) enumerated.push_back(op->function());
+    ASSERT_EQ(enumerated.size(), operators.size());
+    for (size_t index = 0; index < operators.size(); ++index) EXPECT_EQ(enumerated[index], operators[index]->function());
+}
+
+TEST(OperatorTable, SwitchingBackToModuloRaisesTheUpperLevelsOnceMore) {
+    MXMathOperatorSet set;
+    set.setInterpretsPercentSignAsModulo(false);
+    set.setInterpretsPercentSignAsModulo(true);
+    const std::vector<std::pair<const char16_t*, int64_t>> expected = {
+        {u"multiply", 14}, {u"mod", 16},       {u"not", 17}, {u"negate", 18},     {u"positive", 18},
+        {u"factorial", 20}, {u"dtor", 20},     {u"pow", 21}, {u"open_paren", 22}, {u"close_paren", 22},
+        {u"comma", 23}};
+    for (const auto& [function, precedence] : expected) {
+        EXPECT_EQ(set.operatorForFunction(function)->precedence(), precedence) << MXToUtf8(function);
+    }
+    EXPECT_EQ(set.operatorForFunction(u"percent"), nullptr);
+}
+
+TEST(OperatorTable, SettingTheCurrentPercentModeChangesNothing) {
+    for (bool modulo : {true, false}) {
+        MXMathOperatorSet set;
+        set.setInterpretsPercentSignAsModulo(modulo);
+        std::vector<std::pair<std::u16string, int64_t>> before;
+        for (const auto& op : set) before.emplace_back(op->function(), op->precedence());
+        set.setInterpretsPercentSignAsModulo(modulo);
+        std::vector<std::pair<std::u16string, int64_t>> after;
+        for (const auto& op : set) after.emplace_back(op->function(), op->precedence());
+        EXPECT_EQ(before, after) << modulo;
+    }
+}
+
+struct TokenMeaning {
+    const char16_t* token;
+    std::vector<std::u16string> functions;
+};
+
+std::vector<std::u16string> meanings(const MXMathOperatorSet& set, std::u16string_view token) {
+    std::vector<std::u16string> functions;
+    for (const auto& op : set.operatorsForToken(token)) functions.push_back(op->function());
+    return functions;
+}
+
+TEST(OperatorTokens, EachSpellingMapsToItsOperatorsInRegistrationOrder) {
+    const std::vector<TokenMeaning> cases = {
+        {u"-", {u"subtract", u"negate"}},
+        {u"\u2212", {u"subtract", u"negate"}},
+        {u"+", {u"add", u"positive"}},
+        {u"!", {u"l_not", u"factorial"}},
+        {u"=", {u"l_eq"}},
+        {u"\u226F", {u"l_ltoe"}},
+        {u"\u226E", {u"l_gtoe"}},
+        {u"**", {u"xor"}},
+        {u"^", {u"pow"}},
+        {u";", {u"comma"}},
+        {u",", {}},
+        {u"%", {u"mod"}},
+        {u"\u00B0", {u"dtor"}},
+        {u"unknown", {}},
+    };
+    MXMathOperatorSet set;
+    for (const auto& c : cases) EXPECT_EQ(meanings(set, c.token), c.functions) << MXToUtf8(c.token);
+}
+
+TEST(OperatorTokens, PercentSignHasOneMeaningPerMode) {
+    MXMathOperatorSet set;
+    EXPECT_EQ(meanings(set, u"%"), std::vector<std::u16string>{u"mod"});
+    EXPECT_EQ(set.operatorsForToken(u"%").front()->arity(), MXOperatorArityBinary);
+    set.setInterpretsPercentSignAsModulo(false);
+    EXPECT_EQ(meanings(set, u"%"), std::vector<std::u16string>{u"percent"});
+    const auto percent = set.operatorsForToken(u"%").front();
+    EXPECT_EQ(percent->arity(), MXOperatorArityUnary);
+    EXPECT_EQ(percent->associativity(), MXOperatorAssociativityLeft);
+}
+
+TEST(OperatorTokens, LookupIgnoresCase) {
+    MXMathOperatorSet set;
+    set.addOperatorWithPrecedenceSameAs(
+        std::make_shared<MXMathOperator>(u"bitand", std::vector<std::u16string>{u"band"}, MXOperatorArityBinary,
+                                         MXOperatorAssociativityLeft),
+        set.operatorForFunction(u"and"));
+    EXPECT_EQ(meanings(set, u"BAND"), std::vector<std::u16string>{u"bitand"});
+    EXPECT_EQ(meanings(set, u"bAnD"), std::vector<std::u16string>{u"bitand"});
+    EXPECT_EQ(set.operatorForFunction(u"BITAND"), nullptr);
+}
+
+TEST(OperatorTokens, OperatorCharactersCoverEveryTokenUnit) {
+    MXMathOperatorSet set;
+    for (const auto& op : set) {
+        for (const auto& token : op->tokens()) {
+            for (char16_t unit : token) EXPECT_TRUE(set.operatorCharacters()->contains(unit)) << int(unit);
+        }
+    }
+    for (char16_t unit : std::u16string(u"aZ09.$'\" \u03C0,_")) {
+        EXPECT_FALSE(set.operatorCharacters()->contains(unit)) << int(unit);
+    }
+    EXPECT_EQ(set.maximumTokenLength(), 2u);
+}
+
+TEST(OperatorTokens, DefaultSetIsOneSharedObject) {
+    EXPECT_EQ(MXMathOperatorSet::defaultOperatorSet(), MXMathOperatorSet::defaultOperatorSet());
+    EXPECT_EQ(MXMathOperator::infoForOperatorFunction(u"add"),
+              MXMathOperatorSet::defaultOperatorSet()->operatorForFunction(u"add"));
+    ASSERT_EQ(MXMathOperator::infosForOperatorToken(u"+").size(), 2u);
+    EXPECT_EQ(MXMathOperator::infoForOperatorFunction(u"nothing"), nullptr);
+}
+
+TEST(OperatorNames, ConstantsNameTheTableFunctions) {
+    const std::vector<std::pair<const std::u16string*, const char16_t*>> constants = {
+        {&MXOperatorInvalid, u"invalid"}, {&MXOperatorLogicalOr, u"l_or"}, {&MXOperatorLogicalAnd, u"l_and"},
+        {&MXOperatorLogicalNot, u"l_not"}, {&MXOperatorLogicalEqual, u"l_eq"}, {&MXOperatorLogicalNotEqual, u"l_neq"},
+        {&MXOperatorLogicalLessThan, u"l_lt"}, {&MXOperatorLogicalGreaterThan, u"l_gt"},
+        {&MXOperatorLogicalLessThanOrEqual, u"l_ltoe"}, {&MXOperatorLogicalGreaterThanOrEqual, u"l_gtoe"},
+        {&MXOperatorBitwiseOr, u"or"}, {&MXOperatorBitwiseXor, u"xor"}, {&MXOperatorBitwiseAnd, u"and"},
+        {&MXOperatorLeftShift, u"lshift"}, {&MXOperatorRightShift, u"rshift"}, {&MXOperatorMinus, u"subtract"},
+        {&MXOperatorAdd, u"add"}, {&MXOperatorDivide, u"divide"}, {&MXOperatorMultiply, u"multiply"},
+        {&MXOperatorModulo, u"mod"}, {&MXOperatorBitwiseNot, u"not"}, {&MXOperatorFactorial, u"factorial"},
+        {&MXOperatorDegree, u"dtor"}, {&MXOperatorPercent, u"percent"}, {&MXOperatorPower, u"pow"},
+        {&MXOperatorParenthesisOpen, u"open_paren"}, {&MXOperatorParenthesisClose, u"close_paren"},
+        {&MXOperatorComma, u"comma"}, {&MXOperatorUnaryMinus, u"negate"}, {&MXOperatorUnaryPlus, u"positive"},
+    };
+    MXMathOperatorSet set;
+    set.setInterpretsPercentSignAsModulo(false);
+    for (const auto& [constant, value] : constants) {
+        EXPECT_EQ(*constant, value);
+        const bool inKeyboardSet = set.operatorForFunction(*constant) != nullptr;
+        EXPECT_EQ(inKeyboardSet, *constant != MXOperatorInvalid && *constant != MXOperatorModulo) << MXToUtf8(value);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,190 @@
+// Adding operators to a set (renumbering, merging, refusals), the checked initializer and
+// the operator's description.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "engine/operators/MXMathOperatorSet.h"
+#include "platform/text/MXText.h"
+
+namespace {
+
+MXMathOperatorPtr binary(const char16_t* function, std::vector<std::u16string> tokens) {
+    return std::make_shared<MXMathOperator>(function, std::move(tokens), MXOperatorArityBinary,
+                                            MXOperatorAssociativityLeft);
+}
+
+int64_t level(const MXMathOperatorSet& set, const char16_t* function) {
+    return set.operatorForFunction(function)->precedence();
+}
+
+template <typename Action>
+std::string invalidArgumentText(Action action) {
+    try {
+        action();
+    } catch (const std::invalid_argument& exception) {
+        return exception.what();
+    }
+    return "no exception";
+}
+
+enum class Relation { Higher, Same, Lower };
+
+struct InsertionCase {
+    Relation relation;
+    const char16_t* reference;
+    std::vector<std::pair<const char16_t*, int64_t>> levels;  // "new" is the inserted operator
+};
+
+TEST(OperatorInsertion, RenumbersTheLevelsAboveTheNewOperator) {
+    const std::vector<InsertionCase> cases = {
+        {Relation::Higher, u"l_or", {{u"new", 2}, {u"l_or", 0}, {u"l_and", 2}, {u"l_eq", 3}, {u"l_neq", 3}, {u"comma", 22}}},
+        {Relation::Lower, u"l_and", {{u"new", 1}, {u"l_and", 2}, {u"l_or", 0}, {u"l_eq", 3}, {u"comma", 22}}},
+        {Relation::Same, u"add", {{u"new", 13}, {u"add", 13}, {u"multiply", 14}, {u"comma", 21}}},
+        {Relation::Higher, u"comma", {{u"new", 23}, {u"comma", 21}, {u"pow", 19}}},
+        {Relation::Lower, u"l_or", {{u"new", 0}, {u"l_or", 1}, {u"l_and", 2}, {u"comma", 22}}},
+    };
+    for (const auto& c : cases) {
+        MXMathOperatorSet set;
+        const auto reference = set.operatorForFunction(c.reference);
+        const auto inserted = binary(u"new", {u"@"});
+        if (c.relation == Relation::Higher) set.addOperatorWithPrecedenceHigherThan(inserted, reference);
+        if (c.relation == Relation::Same) set.addOperatorWithPrecedenceSameAs(inserted, reference);
+        if (c.relation == Relation::Lower) set.addOperatorWithPrecedenceLowerThan(inserted, reference);
+        for (const auto& [function, expected] : c.levels) {
+            EXPECT_EQ(level(set, function), expected) << MXToUtf8(c.reference) << " " << MXToUtf8(function);
+        }
+        EXPECT_EQ(set.operatorsForToken(u"@").front(), inserted);
+    }
+}
+
+TEST(OperatorInsertion, ExistingFunctionOnlyMergesTokens) {
+    MXMathOperatorSet set;
+    const auto add = set.operatorForFunction(u"add");
+    set.addOperatorWithPrecedenceHigherThan(binary(u"add", {u"PLUS"}), set.operatorForFunction(u"comma"));
+    EXPECT_EQ(set.operatorForFunction(u"add"), add);
+    EXPECT_EQ(add->precedence(), 13);
+    EXPECT_EQ(level(set, u"comma"), 21);
+    EXPECT_EQ(add->tokens(), (std::vector<std::u16string>{u"+", u"plus"}));
+    ASSERT_EQ(set.operatorsForToken(u"plus").size(), 1u);
+    EXPECT_EQ(set.operatorsForToken(u"Plus").front(), add);
+}
+
+TEST(OperatorInsertion, AddTokensMergesIntoTheFunctionsOperator) {
+    MXMathOperatorSet set;
+    set.addTokens({u"TIMES", u"\u22C5"}, u"multiply");
+    const auto multiply = set.operatorForFunction(u"multiply");
+    EXPECT_EQ(multiply->tokens(), (std::vector<std::u16string>{u"*", u"\u00D7", u"times", u"\u22C5"}));
+    EXPECT_EQ(multiply->precedence(), 14);
+    EXPECT_EQ(multiply->arity(), MXOperatorArityBinary);
+    EXPECT_EQ(set.operatorsForToken(u"times").front(), multiply);
+    EXPECT_TRUE(set.operatorCharacters()->contains(u'\u22C5'));
+    EXPECT_EQ(set.maximumTokenLength(), 5u);
+}
+
+TEST(OperatorInsertion, SharedTokenMakesASpellingAmbiguous) {
+    MXMathOperatorSet set;
+    set.addTokens({u"@"}, u"add");
+    set.addTokens({u"@"}, u"multiply");
+    ASSERT_EQ(set.operatorsForToken(u"@").size(), 2u);
+    EXPECT_EQ(set.operatorsForToken(u"@")[0]->function(), u"add");
+    EXPECT_EQ(set.operatorsForToken(u"@")[1]->function(), u"multiply");
+}
+
+TEST(OperatorInsertion, MisuseThrowsWithTheMessage) {
+    MXMathOperatorSet set;
+    EXPECT_EQ(invalidArgumentText([&] { set.addTokens({u"@"}, u"nothing"); }),
+              "No operator is defined for function 'nothing'");
+    EXPECT_EQ(invalidArgumentText([&] {
+                  set.addOperatorWithPrecedenceHigherThan(binary(u"plus", {u"+"}), set.operatorForFunction(u"add"));
+              }),
+              "An operator is already defined for '+'");
+    EXPECT_EQ(set.operatorForFunction(u"plus"), nullptr);
+    EXPECT_EQ(level(set, u"multiply"), 14);
+}
+
+TEST(OperatorInsertion, NewSetsDoNotShareRecords) {
+    MXMathOperatorSet first;
+    MXMathOperatorSet second;
+    first.setInterpretsPercentSignAsModulo(false);
+    EXPECT_NE(first.operatorForFunction(u"add"), second.operatorForFunction(u"add"));
+    EXPECT_EQ(level(second, u"factorial"), 18);
+    EXPECT_EQ(level(first, u"factorial"), 19);
+}
+
+TEST(OperatorInsertion, CopyStartsFromTheDefaultListWithThePercentSetting) {
+    MXMathOperatorSet source;
+    source.setInterpretsPercentSignAsModulo(false);
+    source.addTokens({u"plus"}, u"add");
+    const auto copy = source.copy();
+    EXPECT_FALSE(copy->interpretsPercentSignAsModulo());
+    EXPECT_EQ(copy->operatorForFunction(u"percent")->precedence(), 19);
+    EXPECT_TRUE(copy->operatorsForToken(u"plus").empty());
+}
+
+struct BadToken {
+    const char16_t* token;
+    const char* message;
+};
+
+TEST(OperatorInitializer, RefusesInvalidTokens) {
+    const std::vector<BadToken> cases = {
+        {u" x", "Invalid operator token:  x"}, {u"x ", "Invalid operator token: x "},
+        {u"x\n", "Invalid operator token: x\n"}, {u"1x", "Invalid operator token: 1x"},
+        {u"$x", "Invalid operator token: $x"}, {u"'x", "Invalid operator token: 'x"},
+        {u"\"x", "Invalid operator token: \"x"}, {u".x", "Invalid operator token: .x"},
+        {u"", "Invalid operator token: "},     {u"\u00A0x", "Invalid operator token: \u00A0x"},
+        {u"X Y", nullptr},                     {u"@", nullptr},
+    };
+    for (const auto& c : cases) {
+        const std::string text = invalidArgumentText([&] { binary(u"f", {u"ok", c.token}); });
+        EXPECT_EQ(text, c.message ? c.message : "no exception") << MXToUtf8(c.token);
+    }
+}
+
+TEST(OperatorInitializer, RefusesUnknownArityAndLowerCasesTokens) {
+    EXPECT_EQ(invalidArgumentText([] {
+                  MXMathOperator(u"f", {u"@"}, MXOperatorArityUnknown, MXOperatorAssociativityLeft);
+              }),
+              "Unable to create operator with unknown arity");
+    EXPECT_EQ(invalidArgumentText([] { binary(u"f", {u"BAD "}); }), "Invalid operator token: bad ");
+    const MXMathOperator op(u"Fn", {u"ABC", u"\u0394"}, MXOperatorArityUnary, MXOperatorAssociativityRight);
+    EXPECT_EQ(op.tokens(), (std::vector<std::u16string>{u"abc", u"\u03B4"}));
+    EXPECT_EQ(op.function(), u"Fn");
+    EXPECT_EQ(op.precedence(), 0);
+    const MXMathOperator plain(u"g", {u"ABC", u" "}, MXOperatorArityUnknown, 5, MXOperatorAssociativityRight);
+    EXPECT_EQ(plain.tokens(), (std::vector<std::u16string>{u"ABC", u" "}));
+}
+
+TEST(OperatorDescription, NamesTokensFunctionArityAssociativityAndPrecedence) {
+    MXMathOperatorSet set;
+    const std::string add = MXToUtf8(set.operatorForFunction(u"add")->description());
+    EXPECT_TRUE(std::regex_match(add, std::regex(R"(<MXMathOperator: 0x[0-9a-f]+> \{\(\+\) => add\(\), )"
+                                                 R"(Arity: Binary, Assoc: Left, Precedence: 13\})")))
+        << add;
+    const std::string comparison = MXToUtf8(set.operatorForFunction(u"l_ltoe")->description());
+    EXPECT_NE(comparison.find("{(<=, =<, \u2264, \u226F) => l_ltoe(), Arity: Binary"), std::string::npos) << comparison;
+    const std::string comma = MXToUtf8(set.operatorForFunction(u"comma")->description());
+    EXPECT_NE(comma.find("Arity: Unknown, Assoc: Left, Precedence: 21}"), std::string::npos) << comma;
+    const std::string negate = MXToUtf8(set.operatorForFunction(u"negate")->description());
+    EXPECT_NE(negate.find("Arity: Unary, Assoc: Right, Precedence: 17}"), std::string::npos) << negate;
+}
+
+TEST(OperatorCopy, KeepsTheFiveValuesInANewRecord) {
+    MXMathOperatorSet set;
+    const auto pow = set.operatorForFunction(u"pow");
+    const auto copy = pow->copy();
+    EXPECT_NE(copy, pow);
+    EXPECT_EQ(copy->function(), u"pow");
+    EXPECT_EQ(copy->tokens(), pow->tokens());
+    EXPECT_EQ(copy->arity(), MXOperatorArityBinary);
+    EXPECT_EQ(copy->associativity(), MXOperatorAssociativityRight);
+    EXPECT_EQ(copy->precedence(), 19);
+    copy->setPrecedence(3);
+    EXPECT_EQ(pow->precedence(), 19);
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+// Texts and the trees they parse to (keyboard state), or the error they fail with.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/expression/MXExpression.h"
+#include "engine/parser/MXParser.h"
+#include "platform/text/MXText.h"
+#include "tests/engine/operators_default_set_guard.h"
+
+namespace {
+
+// The tree's description, or "error <code>: <message>".
+std::string parsed(std::u16string_view text) {
+    MXError error;
+    const MXExpressionPtr expression = MXExpression::expressionFromString(text, &error);
+    if (!expression) return "error " + std::to_string(error.code()) + ": " + MXToUtf8(error.localizedDescription());
+    EXPECT_TRUE(error.isEmpty()) << MXToUtf8(text);
+    return MXToUtf8(expression->description());
+}
+
+struct ParseCase {
+    std::u16string_view text;
+    const char* result;
+};
+
+void expectParses(const std::vector<ParseCase>& cases) {
+    for (const auto& c : cases) EXPECT_EQ(parsed(c.text), c.result) << MXToUtf8(c.text);
+}
+
+class KeyboardParse : public testing::Test {
+    DefaultOperatorSetGuard guard_{false};
+};
+
+TEST_F(KeyboardParse, PrecedenceAndAssociativity) {
+    expectParses({
+        {u"1+2*3", "add(1,multiply(2,3))"},
+        {u"1-2-3", "subtract(subtract(1,2),3)"},
+        {u"2^3^2", "pow(2,pow(3,2))"},
+        {u"-2^2", "negate(pow(2,2))"},
+        {u"2^-3", "pow(2,negate(3))"},
+        {u"2^--3", "pow(2,negate(negate(3)))"},
+        {u"--3", "negate(negate(3))"},
+        {u"2*(3+4)", "multiply(2,add(3,4))"},
+        {u"1<2==1", "l_eq(l_lt(1,2),1)"},
+        {u"8/4/2", "divide(divide(8,4),2)"},
+        {u"1||0&&1", "l_or(1,l_and(0,1))"},
+        {u"!1==0", "l_eq(l_not(1),0)"},
+        {u"~1|2&3", "or(not(1),and(2,3))"},
+        {u"1<<2+1", "lshift(1,add(2,1))"},
+        {u"2**3", "xor(2,3)"},
+        {u"90\u00B0", "dtor(90)"},
+        {u"2(3)(4)", "multiply(multiply(2,3),4)"},
+        {u"2\u03C0", "multiply(2,\u03C0())"},
+        {u"$x^2", "pow($x,2)"},
+        {u"0x10+1", "add(16,1)"},
+        {u"1.50", "1.5"},
+    });
+}
+
+TEST_F(KeyboardParse, PostfixOperators) {
+    expectParses({
+        {u"2+3%", "add(2,percent(3))"},
+        {u"5!%", "percent(factorial(5))"},
+        {u"5%!", "factorial(percent(5))"},
+        {u"(3!)^2", "pow(factorial(3),2)"},
+        {u"2^3!", "factorial(pow(2,3))"},
+        {u"5%2", "multiply(percent(5),2)"},
+        {u"3!!", "factorial(factorial(3))"},
+        {u"1)", "close_paren(1)"},
+    });
+}
+
+TEST_F(KeyboardParse, FunctionArguments) {
+    expectParses({
+        {u"f(1;2;3)", "f(1,2,3)"},
+        {u"f(1+2;3)", "f(add(1,2),3)"},
+        {u"f()", "f()"},
+        {u"f(1;)", "f(1)"},
+        {u"sin 30", "multiply(sin(),30)"},
+        {u"SIN(1)", "sin(1)"},
+        {u"max(1;min(2;3))", "max(1,min(2,3))"},
+        {u"f((1;2))", "error 8: unknown arity for operator: ;"},
+        {u"f(;1)", "error 1: Unable to create expression from term: ()"},
+        {u"f(1;;2)", "error 1: Unable to create expression from term: ()"},
+        {u"f(1 2)", "f(multiply(1,2))"},
+    });
+}
+
+TEST_F(KeyboardParse, Failures) {
+    expectParses({
+        {u"3!^2", "error 1: invalid format: (3pow(!,2))"},
+        {u"()", "error 1: Unable to create expression from term: ()"},
+        {u"", "error 1: Unable to create expression from term: ()"},
+        {u"(1", "error 7: imbalanced parentheses"},
+        {u"((1)", "error 7: imbalanced parentheses"},
+        {u"sin(1", "error 7: missing parentheses after function \"sin\""},
+        {u"f(g(1", "error 7: missing parentheses after function \"f\""},
+        {u")", "error 11: no left operand to unary )"},
+        {u"*", "error 13: missing operands for operator: *"},
+        {u"2*", "error 10: no right operand to binary *"},
+        {u"*2", "error 9: no left operand to binary *"},
+        {u"-", "error 12: no right operand to unary -"},
+        {u"1;2", "error 8: unknown arity for operator: ;"},
+        {u"2*(*)", "error 13: missing operands for operator: *"},
+        {u"2*-", "error 12: no right operand to unary -"},
+        {u"2*-*3", "error 1: invalid format: (multiply(2,negate(*))3)"},
+        {u"2**-", "error 12: no right operand to unary -"},
+        {u"f(-)", "error 12: no right operand to unary -"},
+        {u"1<=>2", "error 1: invalid format: (l_ltoe(1,>)2)"},
+        {u"0x", "error 3: unable to parse identifier"},
+        {u"''", "error 4: variable names must be at least 1 character long"},
+        {u"f('')", "error 4: variable names must be at least 1 character long"},
+        {u"2(*)", "error 13: missing operands for operator: *"},
+    });
+}
+
+TEST(ModuloParse, NotAndModuloShareALevel) {
+    DefaultOperatorSetGuard guard(true);
+    expectParses({
+        {u"~5%3", "not(mod(5,3))"},
+        {u"7%3*2", "multiply(mod(7,3),2)"},
+        {u"2*7%3", "multiply(2,mod(7,3))"},
+        {u"5%", "error 10: no right operand to binary %"},
+    });
+}
+
+TEST(ParserObject, ParsesAgainAndReportsAssociativity) {
+    DefaultOperatorSetGuard guard(false);
+    MXError error;
+    const auto parser = MXParser::parserWithString(u"2^3^2", &error);
+    ASSERT_TRUE(parser);
+    EXPECT_EQ(parser->operatorSet(), MXMathOperatorSet::defaultOperatorSet());
+    const auto first = parser->parsedExpressionWithError(&error);
+    const auto second = parser->parsedExpressionWithError(&error);
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(first->isEqual(*second));
+    EXPECT_EQ(parser->associativityForOperatorFunction(u"pow"), MXOperatorAssociativityRight);
+    EXPECT_EQ(parser->associativityForOperatorFunction(u"add"), MXOperatorAssociativityLeft);
+    EXPECT_EQ(parser->associativityForOperatorFunction(u"nothing"), MXOperatorAssociativityLeft);
+    EXPECT_EQ(MXParser::parserWithTokenizer(nullptr, &error), nullptr);
+    EXPECT_EQ(MXParser::parserWithString(u"0x", &error), nullptr);
+    EXPECT_EQ(error.code(), MXErrorCodeInvalidIdentifier);
+}
+
+TEST(ParserObject, AssociativityComesFromTheParsersSet) {
+    DefaultOperatorSetGuard guard(false);
+    const auto set = MXMathOperatorSet::defaultOperatorSet()->copy();
+    set->operatorForFunction(u"pow")->setAssociativity(MXOperatorAssociativityLeft);
+    MXParser parser(MXMathStringTokenizer::tokenizerWithString(u"2^3^2", set));
+    EXPECT_EQ(MXToUtf8(parser.parsedExpressionWithError()->description()), "pow(pow(2,3),2)");
+}
+
+TEST(ParserObject, NodesAreLinkedToTheirParents) {
+    const auto expression = MXExpression::expressionFromString(u"1+2*3");
+    ASSERT_TRUE(expression);
+    EXPECT_EQ(expression->arguments()[1]->parentExpression(), expression);
+    EXPECT_EQ(expression->arguments()[1]->arguments()[0]->parentExpression(), expression->arguments()[1]);
+    ASSERT_TRUE(expression->arguments()[0]->number().has_value());
+    EXPECT_TRUE(expression->arguments()[0]->number()->isDecimal());
+}
+
+}  // namespace

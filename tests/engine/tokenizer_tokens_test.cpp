@@ -1,0 +1,186 @@
+// Texts and the token lists they give, in the keyboard's operator state. A sign that had
+// several meanings is written as the function it was given.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/tokenizer/MXMathStringTokenizer.h"
+#include "platform/text/MXText.h"
+#include "tests/engine/operators_default_set_guard.h"
+
+namespace {
+
+std::string tokenLine(std::u16string_view text, MXError* error = nullptr) {
+    const auto tokenizer = MXMathStringTokenizer::tokenizerWithString(text, error);
+    if (!tokenizer) return "(no tokenizer)";
+    std::u16string line;
+    for (const auto& token : tokenizer->allObjects()) {
+        if (!line.empty()) line += u' ';
+        line += token.wasAmbiguous() ? token.operatorFunction() : token.description();
+    }
+    return MXToUtf8(line);
+}
+
+struct TokenCase {
+    std::u16string_view text;
+    const char* tokens;
+};
+
+void expectTokens(const std::vector<TokenCase>& cases) {
+    for (const auto& c : cases) {
+        MXError error;
+        EXPECT_EQ(tokenLine(c.text, &error), c.tokens) << MXToUtf8(c.text);
+        EXPECT_TRUE(error.isEmpty()) << MXToUtf8(c.text);
+    }
+}
+
+class KeyboardTokens : public testing::Test {
+    DefaultOperatorSetGuard guard_{false};
+};
+
+TEST_F(KeyboardTokens, ImplicitMultiplicationAndArgumentLists) {
+    expectTokens({
+        {u"2(3+4)", "2 * ( 3 add 4 )"},
+        {u"(1)(2)", "( 1 ) * ( 2 )"},
+        {u"2\u03C0", "2 * \u03C0 ( )"},
+        {u"\u03C02", "\u03C0 ( ) * 2"},
+        {u"2 3", "2 * 3"},
+        {u"sin(30)", "sin ( 30 )"},
+        {u"sin 30", "sin ( ) * 30"},
+        {u"x y", "x ( ) * y ( )"},
+        {u"$x(2)", "$x * ( 2 )"},
+        {u"$x y", "$x * y ( )"},
+        {u"5\u00B0 2", "5 \u00B0 * 2"},
+        {u"\u03A7\u03A7", "\u03A7 ( ) * \u03A7 ( )"},
+        {u"2sin(1)", "2 * sin ( 1 )"},
+        {u"x(2)", "x ( 2 )"},
+        {u"2~1", "2 * ~ 1"},
+    });
+}
+
+TEST_F(KeyboardTokens, SignsGetTheirMeaningFromWhatPrecedes) {
+    expectTokens({
+        {u"-2^2", "negate 2 ^ 2"},
+        {u"3-2", "3 subtract 2"},
+        {u"3--2", "3 subtract negate 2"},
+        {u"2*-3", "2 * negate 3"},
+        {u"(-1)", "( negate 1 )"},
+        {u"+3", "3"},
+        {u"2*+3", "2 * 3"},
+        {u"5!", "5 factorial"},
+        {u"!5", "l_not 5"},
+        {u"5!!", "5 factorial factorial"},
+        {u"(!1)", "( l_not 1 )"},
+        {u"2*!1", "2 * l_not 1"},
+        {u"f(1;!0)", "f ( 1 ; factorial * 0 )"},
+        {u"f(1;-2)", "f ( 1 ; negate 2 )"},
+        {u"3\u22122", "3 subtract 2"},
+        {u"\u22122", "negate 2"},
+        {u"x-1", "x ( ) subtract 1"},
+        {u"5%-1", "5 % subtract 1"},
+    });
+}
+
+TEST_F(KeyboardTokens, PercentIsPostfixInTheKeyboardState) {
+    expectTokens({{u"5%", "5 %"}, {u"5%2", "5 % * 2"}});
+    const auto tokenizer = MXMathStringTokenizer::tokenizerWithString(u"5%");
+    ASSERT_TRUE(tokenizer);
+    EXPECT_EQ(tokenizer->allObjects()[1].operatorFunction(), u"percent");
+    EXPECT_FALSE(tokenizer->allObjects()[1].wasAmbiguous());
+}
+
+TEST_F(KeyboardTokens, Numbers) {
+    expectTokens({
+        {u"1e3", "1e3"},
+        {u"1E3", "1E3"},
+        {u"2e-3", "2e-3"},
+        {u"2e+3", "2e+3"},
+        {u"2e", "2 * e ( )"},
+        {u"2e+", "2 * e ( ) add"},
+        {u"1e-", "1 * e ( ) subtract"},
+        {u"1.2.3", "1.2 * .3"},
+        {u".5", ".5"},
+        {u"5.", "5."},
+        {u"0x1F", "31"},
+        {u"0X1f", "31"},
+        {u"0xffffffffffffffff", "18446744073709551615"},
+        {u"0x1ffffffffffffffff", "18446744073709551615"},
+        {u"0x+1", "1"},
+        {u"0xg", "g ( )"},
+        {u"20x", "20 * x ( )"},
+        {u"007", "007"},
+    });
+}
+
+TEST_F(KeyboardTokens, IdentifiersVariablesAndOperators) {
+    expectTokens({
+        {u"a==b", "a ( ) == b ( )"},
+        {u"a=b", "a ( ) = b ( )"},
+        {u"1<=>2", "1 <= > 2"},
+        {u"1**2", "1 ** 2"},
+        {u"1*-2", "1 * negate 2"},
+        {u"1||2", "1 || 2"},
+        {u"1|2", "1 | 2"},
+        {u"1<<2>>3", "1 << 2 >> 3"},
+        {u"log2(8)", "log2 ( 8 )"},
+        {u"3,5", "3 * ,5 ( )"},
+        {u"a.b_c", "a.b_c ( )"},
+        {u"SIN(1)", "SIN ( 1 )"},
+        {u"$\u03C0", "$\u03C0"},
+        {u"$x1", "$x1"},
+        {u"$", "$ ( )"},
+        {u".", ". ( )"},
+        {u"'ab", "'ab ( )"},
+        {u"'a b'", "$a b"},
+        {u"\"x+y\"", "$x+y"},
+        {u"'it\\'s'", "$it's"},
+        {u"'a\\\\b'", "$a\\b"},
+        {u"''", "$"},
+        {u"", ""},
+        {u"   \t\n", ""},
+        {u"\u00A01\u2003+\u30002", "1 add 2"},
+    });
+}
+
+TEST_F(KeyboardTokens, NulEndsTheText) {
+    expectTokens({
+        {std::u16string_view(u"1+2\0+3", 6), "1 add 2"},
+        {std::u16string_view(u"\0 1", 3), ""},
+    });
+    MXError error;
+    const auto tokenizer = MXMathStringTokenizer::tokenizerWithString(std::u16string_view(u"sin\0(", 5), &error);
+    ASSERT_TRUE(tokenizer);
+    EXPECT_EQ(tokenizer->allObjects().size(), 3u);
+    EXPECT_EQ(tokenLine(std::u16string_view(u"'a\0'", 4)), "'a ( )");
+}
+
+TEST_F(KeyboardTokens, OperatorsMatchInAnyCaseIdentifiersKeepTheirCase) {
+    const auto set = MXMathOperatorSet::defaultOperatorSet()->copy();
+    set->addTokens({u"AND"}, u"l_and");
+    const auto tokenizer = MXMathStringTokenizer::tokenizerWithString(u"1 And 2 ANDY", set);
+    ASSERT_TRUE(tokenizer);
+    std::vector<std::u16string> texts;
+    for (const auto& token : tokenizer->allObjects()) texts.push_back(token.token());
+    // "and" is spelled with letters only, so it must be matched before identifiers.
+    EXPECT_EQ(texts, (std::vector<std::u16string>{u"1", u"and", u"2", u"and", u"Y", u"(", u")"}));
+    EXPECT_EQ(tokenizer->allObjects()[1].operatorFunction(), u"l_and");
+}
+
+TEST_F(KeyboardTokens, NumberValuesAreDecimal) {
+    const auto tokenizer = MXMathStringTokenizer::tokenizerWithString(u"0x1F 1e3 .5");
+    ASSERT_TRUE(tokenizer);
+    const auto tokens = tokenizer->allObjects();
+    const std::vector<double> values = {31, 1000, 0.5};
+    ASSERT_EQ(tokens.size(), 5u);
+    for (size_t index = 0; index < values.size(); ++index) {
+        const auto& token = tokens[index * 2];
+        ASSERT_EQ(token.tokenType(), MXTokenTypeNumber);
+        ASSERT_TRUE(token.numberValue().has_value());
+        EXPECT_TRUE(token.numberValue()->isDecimal());
+        EXPECT_EQ(token.numberValue()->doubleValue(), values[index]);
+    }
+    EXPECT_FALSE(tokens[1].numberValue().has_value());
+}
+
+}  // namespace
