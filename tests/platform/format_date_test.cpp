@@ -116,11 +116,4 @@ TEST_F(DateFormatterDevice, UsesTheDeviceZoneAndLocaleInTheGregorianCalendar) {
     EXPECT_EQ(f.dateFromString(u"2020-01-01 09:00:00"), date);
 }
 
-TEST(DateNow, IsCloseToTheSystemClock) {
-    double before = static_cast<double>(std::time(nullptr));
-    double now = MXDate::date().timeIntervalSince1970();
-    EXPECT_GE(now, before);
-    EXPECT_LT(now, before + 5);
-}
-
 }  // namespace

@@ -89,42 +89,6 @@ TEST(HeadlessSlider, RangeChangesPullTheValueAndTheOtherEnd) {
     EXPECT_EQ(slider.maximumValue(), 8);
 }
 
-TEST(HeadlessViews, HoldSubviewsInOrderWithTagsAndVisibility) {
-    MXHeadlessView row;
-    auto key = std::make_shared<MXHeadlessButton>(u"7");
-    auto label = std::make_shared<MXHeadlessLabel>();
-    auto toggle = std::make_shared<MXHeadlessSwitch>();
-    row.addSubview(key);
-    row.addSubview(label);
-    row.addSubview(toggle);
-    ASSERT_EQ(row.subviews().size(), 3u);
-    EXPECT_NE(dynamic_cast<MXButton*>(row.subviews()[0].get()), nullptr);
-    EXPECT_NE(dynamic_cast<MXLabel*>(row.subviews()[1].get()), nullptr);
-    EXPECT_EQ(dynamic_cast<MXButton*>(row.subviews()[2].get()), nullptr);
-    row.setHidden(true);
-    toggle->setTag(5050);
-    toggle->setOn(true);
-    EXPECT_TRUE(row.isHidden());
-    EXPECT_FALSE(key->isHidden());
-    EXPECT_EQ(row.subviews()[2]->tag(), 5050);
-    EXPECT_TRUE(toggle->isOn());
-}
-
-TEST(HeadlessHost, CountsWhatTheKeyboardAsks) {
-    MXHeadlessInputMethodHost host;
-    MXInputMethodHost& asInterface = host;
-    asInterface.textDocumentProxy().insertText(u"5");
-    asInterface.dismissKeyboard();
-    asInterface.advanceToNextInputMode();
-    asInterface.advanceToNextInputMode();
-    EXPECT_EQ(host.textDocumentProxy().document(), u"5");
-    EXPECT_EQ(host.dismissCount(), 1);
-    EXPECT_EQ(host.advanceCount(), 2);
-    EXPECT_FALSE(asInterface.handlesInputModeList());
-    host.setHandlesInputModeList(true);
-    EXPECT_TRUE(asInterface.handlesInputModeList());
-}
-
 TEST(HeadlessHost, RecordsSoundsPlayedFromOtherThreads) {
     MXHeadlessInputMethodHost host;
     std::vector<std::thread> players;

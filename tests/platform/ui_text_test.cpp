@@ -98,17 +98,6 @@ TEST(HeadlessTextView, SelectionBeyondTheTextIsRejected) {
     EXPECT_NO_THROW(view.setSelectedRange(3, 0));
 }
 
-TEST(HeadlessTextView, RemembersTheLastScrolledRangeAndFocus) {
-    MXHeadlessTextView view;
-    EXPECT_FALSE(view.lastScrolledRange().has_value());
-    view.scrollRangeToVisible(4, 1);
-    EXPECT_EQ(view.lastScrolledRange(), std::make_pair(size_t{4}, size_t{1}));
-    view.becomeFirstResponder();
-    EXPECT_TRUE(view.isFirstResponder());
-    view.resignFirstResponder();
-    EXPECT_FALSE(view.isFirstResponder());
-}
-
 TEST(HeadlessDocument, ContextIsTheTextBeforeTheInsertionPoint) {
     MXHeadlessTextDocumentProxy proxy;
     EXPECT_EQ(proxy.documentContextBeforeInput(), u"");
