@@ -15,7 +15,7 @@ std::string MXToUtf8(std::u16string_view text) {
         int32_t length = 0;
         UBool failed = false;
         U8_APPEND(buffer, length, 4, c, failed);
-        out.append(buffer, static_cast<size_t>(length));
+        if (!failed) out.append(buffer, static_cast<size_t>(length));
     }
     return out;
 }
