@@ -1,0 +1,86 @@
+// Typing speed: a 60-key expression fed one key at a time through processString, with the
+// whole expression evaluated and its result formatted after every key. Reports the median
+// and the worst latency per key, and the median of the slowest key position.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "keyboard/KeyboardHeadless.h"
+#include "platform/format/MXDeviceSettings.h"
+
+namespace {
+
+// The texts the keys insert, in typing order.
+const std::vector<std::u16string> kKeys = {
+    u"1",   u"2",    u"3",   u"4",          u".",  u"5", u" + ", u"sind(", u"3",  u"0",    u")",   u" - ",
+    u"ln(", u"2",    u")",   u"*",          u"(",  u"7", u" + ", u"8",     u")",  u"/",    u"9",   u"^",
+    u"2",   u" + ",  u"cosd(", u"4",        u"5",  u")", u" - ", u"1",     u"/",  u"3",    u" + ", u"rtod(asin(",
+    u"0",   u".",    u"5",   u")",          u")",  u"*", u"e^(", u"1",     u")",  u" + ",  u"log(", u"1",
+    u"0",   u"0",    u")",   u" - ",        u"2",  u"!", u" + ", u"6",     u"0",  u"*",    u"1",   u"."};
+
+double medianOf(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + static_cast<long>(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+class SettingsFolder {
+public:
+    SettingsFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "mxbench-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+    }
+    ~SettingsFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+void BM_TypingOneKeyAtATime(benchmark::State& state) {
+    MXDeviceSettings::setLocale(MXLocale(u"en_US"));
+    MXDeviceSettings::setTimeZone(MXTimeZone::timeZoneWithName(u"UTC"));
+    const SettingsFolder folder;
+    KeyboardHeadless keyboard(MXUserDefaults().inDirectory(folder.path()));
+    keyboard.controller().setCanType(false);
+
+    std::vector<double> latencies;
+    std::vector<std::vector<double>> byPosition(kKeys.size());
+    for (auto _ : state) {
+        keyboard.resultsLabel().setText(u"");
+        for (size_t position = 0; position < kKeys.size(); ++position) {
+            const auto start = std::chrono::steady_clock::now();
+            keyboard.controller().processString(kKeys[position]);
+            const auto end = std::chrono::steady_clock::now();
+            const double micros = std::chrono::duration<double, std::micro>(end - start).count();
+            latencies.push_back(micros);
+            byPosition[position].push_back(micros);
+        }
+        benchmark::DoNotOptimize(keyboard.spaceTitle());
+    }
+    if (latencies.empty()) return;
+    double slowestPosition = 0;
+    for (const auto& timings : byPosition) slowestPosition = std::max(slowestPosition, medianOf(timings));
+    state.counters["keys"] = static_cast<double>(kKeys.size());
+    state.counters["median_us"] = medianOf(latencies);
+    state.counters["worst_us"] = *std::max_element(latencies.begin(), latencies.end());
+    std::sort(latencies.begin(), latencies.end());
+    state.counters["p99_us"] = latencies[latencies.size() * 99 / 100];
+    state.counters["slowest_key_median_us"] = slowestPosition;
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * kKeys.size()));
+    MXDeviceSettings::setLocale(std::nullopt);
+    MXDeviceSettings::setTimeZone(std::nullopt);
+}
+
+BENCHMARK(BM_TypingOneKeyAtATime)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,120 @@
+#pragma once
+// The calculator keyboard's input-method controller: keeps its own copy of the typed
+// expression, evaluates it after every key, shows the result on the space key, and inserts
+// the result into the host document on space or return.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/evaluator/MXMathEvaluator.h"
+#include "keyboard/KeyboardNumberFormatCache.h"
+#include "keyboard/KeyboardSettingsCache.h"
+#include "platform/format/MXDate.h"
+#include "platform/settings/MXUserDefaults.h"
+#include "platform/ui/MXButton.h"
+#include "platform/ui/MXInputMethodHost.h"
+#include "platform/ui/MXTextView.h"
+
+// The domain of the keyboard's own errors.
+extern const std::u16string KeyboardErrorDomain;
+
+// The views of the keyboard's layout that the controller works with.
+struct KeyboardViews {
+    // The expression typed so far (not the result, despite the name).
+    std::shared_ptr<MXTextView> resultsLabel;
+    // Its title is the result display.
+    std::shared_ptr<MXButton> spaceButton;
+};
+
+class KeyboardViewController {
+public:
+    using SettingsValues = std::map<std::u16string, MXSettingsValue>;
+
+    // `ownStore` is the keyboard's own settings store.
+    KeyboardViewController(MXInputMethodHost& host, KeyboardViews views,
+                           MXUserDefaults ownStore = MXUserDefaults::standardUserDefaults());
+    KeyboardViewController(const KeyboardViewController&) = delete;
+    KeyboardViewController& operator=(const KeyboardViewController&) = delete;
+    ~KeyboardViewController();
+
+    MXTextView& resultsLabel() const { return *views_.resultsLabel; }
+    MXButton& spaceButton() const { return *views_.spaceButton; }
+    MXTextDocumentProxy& textDocumentProxy() const { return host_.textDocumentProxy(); }
+    void dismissKeyboard() { host_.dismissKeyboard(); }
+    // The key click.
+    void playTap();
+
+    // Evaluation pipeline.
+    void processString(std::u16string_view text);
+    void evaluate(const std::u16string& text);
+    // Only clears the result display.
+    void evaluate();
+    void spaceKeyPressed(MXButton& key);
+    void returnKeyPressed(MXButton& key);
+
+    // Keyboard functions and variables.
+    // Cleans and expands currentEvalString, then returns the evaluator (created when needed).
+    MXMathEvaluator& evaluator();
+    std::vector<std::u16string> variablesAndFunctionsInExpression(const MXExpressionPtr& expression);
+    void updateVariablesWithExpression(const MXExpressionPtr& expression);
+    int64_t getCurrentTimeStamp(const MXDate& date) const;
+    std::u16string getUTCDateTimeFromLocalTime(std::u16string_view text) const;
+    static std::u16string removeAllWhitespace(std::u16string_view text);
+
+    // Bracket completion.
+    std::u16string preCloseBrackets(std::u16string_view text);
+    std::optional<std::u16string> closeBracket(MXButton* key, std::optional<std::u16string_view> text);
+    void closeBracket(MXButton* key);
+
+    // Number formatting.
+    std::u16string getNumDecimalSeparator();
+    std::u16string getNumGroupSeparator();
+    static std::u16string getNumAggregateSeparator() { return u";"; }
+    std::u16string getNumWithDecimalPoint(std::u16string_view text);
+    std::u16string getNumWithLocalFormat(std::u16string_view text);
+    std::u16string getNumWithLocalFormat(std::u16string_view text, bool grouping);
+
+    bool canType() const { return canType_; }
+    void setCanType(bool canType) { canType_ = canType; }
+    const std::u16string& currentEvalString() const { return currentEvalString_; }
+    const MXSubstitutions& variables() const { return variables_; }
+    const std::vector<std::u16string>& orderedVariables() const { return orderedVariables_; }
+
+private:
+    struct Separators {
+        std::u16string decimal;
+        std::u16string group;
+    };
+
+    // Evaluation pipeline.
+    void showResult(const SettingsValues& settings, const std::u16string& prepared);
+    void insertResult(MXButton& key);
+
+    // Keyboard functions.
+    MXMathEvaluator& prepareEvaluator(const SettingsValues& settings);
+    void cleanCurrentEvalString(const Separators& separators);
+    void expandDefinitions(const SettingsValues& settings, const Separators& separators);
+    int64_t timestampOfArguments(const std::vector<std::u16string>& arguments) const;
+    void createEvaluator();
+    MXFunctionResolver functionResolver();
+
+    // Number formatting.
+    Separators separators(const SettingsValues& settings);
+    std::u16string decimalSeparator(const SettingsValues& settings);
+    std::u16string formatNumber(const SettingsValues& settings, std::u16string_view text, bool grouping);
+
+    MXInputMethodHost& host_;
+    KeyboardViews views_;
+    KeyboardSettingsCache settings_;
+    KeyboardNumberFormatCache formats_;
+    bool canType_ = true;
+    std::u16string currentEvalString_;
+    std::unique_ptr<MXMathEvaluator> evaluator_;
+    std::vector<std::u16string> registeredFunctions_;
+    MXSubstitutions variables_;
+    std::vector<std::u16string> orderedVariables_;
+};

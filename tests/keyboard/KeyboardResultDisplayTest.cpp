@@ -1,0 +1,89 @@
+// What the space key shows after an evaluation.
+#include "engine/operators/MXMathOperatorSet.h"
+#include "tests/keyboard/KeyboardTestFixture.h"
+
+namespace {
+
+struct DisplayCase {
+    std::u16string expression;
+    std::u16string display;
+};
+
+class KeyboardResultDisplay : public KeyboardTest, public testing::WithParamInterface<DisplayCase> {};
+
+TEST_P(KeyboardResultDisplay, ShowsTheFormattedResultOrNothing) {
+    EXPECT_EQ(shown(GetParam().expression), GetParam().display);
+}
+
+INSTANTIATE_TEST_SUITE_P(Results, KeyboardResultDisplay,
+                         testing::Values(DisplayCase{u"2+3", u" = 5"}, DisplayCase{u"2 + 3", u" = 5"},
+                                         DisplayCase{u"(2+3", u" = 5"}, DisplayCase{u"2+3)", u" = 5"},
+                                         DisplayCase{u"1/4", u" = 0.25"}, DisplayCase{u"0.1+0.2", u" = 0.3"},
+                                         DisplayCase{u"-7*3", u" = -21"}, DisplayCase{u"1234567.5", u" = 1,234,567.5"},
+                                         DisplayCase{u"3!", u" = 6"}, DisplayCase{u"e^(0", u" = 1"},
+                                         DisplayCase{u"200+10%", u" = 220"}, DisplayCase{u"50%", u" = 0.5"},
+                                         DisplayCase{u"2^(1/2", u" = 1.41421356237"},
+                                         DisplayCase{u"0*5", u" = 0"}));
+
+INSTANTIATE_TEST_SUITE_P(NotANumber, KeyboardResultDisplay,
+                         testing::Values(DisplayCase{u"1/0", u" = NaN"}, DisplayCase{u"-1/0", u" = NaN"},
+                                         DisplayCase{u"0/0", u" = NaN"}));
+
+INSTANTIATE_TEST_SUITE_P(Nothing, KeyboardResultDisplay,
+                         testing::Values(DisplayCase{u"", u""}, DisplayCase{u"   ", u""}, DisplayCase{u"()", u""},
+                                         DisplayCase{u"(((", u""}, DisplayCase{u"hello", u""},
+                                         DisplayCase{u"hello(2)", u""}, DisplayCase{u"2)+(3", u""},
+                                         DisplayCase{u"2+", u""}, DisplayCase{u"sin(", u""},
+                                         DisplayCase{u"The cat", u""}));
+
+TEST_F(KeyboardTest, EvaluateWithoutTextClearsTheDisplay) {
+    ASSERT_EQ(shown(u"2+3"), u" = 5");
+    controller().evaluate();
+    EXPECT_EQ(keyboard_.spaceTitle(), u"");
+}
+
+TEST_F(KeyboardTest, EachKeyReevaluatesTheWholeExpression) {
+    const std::vector<std::pair<std::u16string, std::u16string>> steps = {
+        {u"2", u" = 2"}, {u" + ", u""}, {u"3", u" = 5"}, {u"*", u""}, {u"(", u""}, {u"4", u" = 14"}};
+    for (const auto& [key, display] : steps) {
+        controller().processString(key);
+        EXPECT_EQ(keyboard_.spaceTitle(), display) << "after " << keyboard_.resultsLabel().text().size() << " units";
+    }
+    EXPECT_EQ(keyboard_.resultsLabel().text(), u"2 + 3*(4");
+}
+
+TEST_F(KeyboardTest, ProcessStringScrollsToTheLastCharacter) {
+    controller().processString(u"12");
+    EXPECT_EQ(keyboard_.resultsLabel().lastScrolledRange(), (std::pair<size_t, size_t>{1, 1}));
+    controller().processString(u"");
+    EXPECT_EQ(keyboard_.resultsLabel().text(), u"12");
+    EXPECT_EQ(keyboard_.spaceTitle(), u" = 12");
+}
+
+TEST_F(KeyboardTest, AnEmptyExpressionViewIsNotScrolled) {
+    controller().processString(u"");
+    EXPECT_FALSE(keyboard_.resultsLabel().lastScrolledRange().has_value());
+    EXPECT_EQ(keyboard_.spaceTitle(), u"");
+}
+
+TEST_F(KeyboardTest, MovingThePrecisionShowsTheSameExpressionWithNewDigits) {
+    controller().processString(u"2/3");
+    EXPECT_EQ(keyboard_.spaceTitle(), u" = 0.66666666667");
+    setPrecision(3);
+    controller().evaluate(keyboard_.resultsLabel().text());
+    EXPECT_EQ(keyboard_.spaceTitle(), u" = 0.667");
+}
+
+TEST_F(KeyboardTest, TheEvaluatorIsKeptOnlyWhileTheTextCallsATrigonometricFunction) {
+    const auto& operators = MXMathOperatorSet::defaultOperatorSet();
+    ASSERT_EQ(shown(u"sin(0)"), u" = 0");
+    operators->setInterpretsPercentSignAsModulo(true);
+    // Kept: "%" still means modulo, which lacks its right operand.
+    EXPECT_EQ(shown(u"sin(0)+50%"), u"");
+    // Created anew, which makes "%" mean percent again.
+    EXPECT_EQ(shown(u"50%"), u" = 0.5");
+    EXPECT_FALSE(operators->interpretsPercentSignAsModulo());
+    EXPECT_EQ(shown(u"sin(0)+50%"), u" = 0");
+}
+
+}  // namespace
