@@ -30,6 +30,10 @@ struct ArithmeticCase {
     MXCalculationError status;
 };
 
+void PrintTo(const ArithmeticCase& c, std::ostream* os) {
+    *os << c.left << " " << c.right << " mode " << int(c.mode) << " -> " << c.expected;
+}
+
 class DecimalArithmetic : public testing::TestWithParam<ArithmeticCase> {};
 
 TEST_P(DecimalArithmetic, GivesValueAndStatus) {
@@ -171,6 +175,10 @@ struct RoundCase {
     const char* expected;
 };
 
+void PrintTo(const RoundCase& c, std::ostream* os) {
+    *os << c.value << " scale " << c.scale << " mode " << int(c.mode) << " -> " << c.expected;
+}
+
 class DecimalRound : public testing::TestWithParam<RoundCase> {};
 
 TEST_P(DecimalRound, RoundsToScale) {
@@ -261,6 +269,8 @@ struct TextCase {
     const char* text;
     const char* expected;
 };
+
+void PrintTo(const TextCase& c, std::ostream* os) { *os << '[' << c.text << "] -> " << c.expected; }
 
 class DecimalFromString : public testing::TestWithParam<TextCase> {};
 
