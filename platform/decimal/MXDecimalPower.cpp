@@ -28,7 +28,7 @@ constexpr int64_t kFarExponent = 1000000000;
 // value = sum limb[i] x 10^(19 i) x 10^exponent, limb[size - 1] != 0.
 template <int N>
 struct Limbs {
-    uint64_t limb[N];
+    uint64_t limb[N] = {};
     int size = 0;
     int64_t exponent = 0;
     bool truncated = false;  // non-zero digits were cut off below limb 0
