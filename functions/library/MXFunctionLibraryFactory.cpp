@@ -1,11 +1,11 @@
 #include "functions/library/MXFunctionLibraryFactory.h"
 
+#include "functions/precision/MXPrecisionFunctionEvaluator.h"
+
 namespace detail {
 
 std::unique_ptr<MXFunctionEvaluator> MXMakeFunctionLibrary(MXMathEvaluator* evaluator, bool highPrecision) {
-    // The decimal library class is created here for high precision once it exists; until
-    // then both settings compute in double precision.
-    static_cast<void>(highPrecision);
+    if (highPrecision) return std::make_unique<MXPrecisionFunctionEvaluator>(evaluator);
     return std::make_unique<MXFunctionEvaluator>(evaluator);
 }
 

@@ -1,0 +1,40 @@
+#include "functions/precision/MXPrecisionSupport.h"
+
+#include "functions/angle/MXAngleUnits.h"
+
+namespace detail {
+
+MXExpressionPtr decimalResult(const MXDecimalRecord& value) {
+    return numberResult(MXNumber::numberWithDecimal(value));
+}
+
+MXDecimalRecord resultRecord(const MXExpressionPtr& result) {
+    if (result->expressionType() != MXExpressionTypeNumber || !result->number()) return MXDecimalZero();
+    return result->number()->decimalValue();
+}
+
+std::optional<MXDecimalRecord> evaluateDecimal(MXFunctionEvaluator& library, const MXExpressionPtr& argument,
+                                               const MXSubstitutions* substitutions, MXError* error) {
+    const std::optional<MXNumber> value = library.evaluateArgument(argument, substitutions, error);
+    if (!value) return std::nullopt;
+    return value->decimalValue();
+}
+
+std::optional<MXDecimalRecord> evaluateRadians(MXFunctionEvaluator& library, const MXExpressionPtr& argument,
+                                               const MXSubstitutions* substitutions, MXError* error) {
+    const MXExpressionPtr radians = MXDTOR(argument, library.evaluator(), error);
+    if (!radians) return std::nullopt;
+    return evaluateDecimal(library, radians, substitutions, error);
+}
+
+MXExpressionPtr angleResult(const MXFunctionEvaluator& library, const MXDecimalRecord& radians, MXError* error) {
+    return MXRTOD(decimalResult(radians), library.evaluator(), error);
+}
+
+MXExpressionPtr callOwnBuiltin(MXFunctionEvaluator& library, std::u16string_view name,
+                               const MXBuiltinArguments& arguments, const MXSubstitutions* substitutions,
+                               MXError* error) {
+    return library.findBuiltin(name)(library, arguments, substitutions, error);
+}
+
+}  // namespace detail
