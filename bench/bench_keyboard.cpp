@@ -1,6 +1,7 @@
 // Typing speed: a 60-key expression fed one key at a time through processString, with the
 // whole expression evaluated and its result formatted after every key. Reports the median
-// and the worst latency per key, and the median of the slowest key position.
+// and the worst latency per key, the 99th percentile, and the median of the slowest key
+// position (on a busy machine the worst single latency mostly measures waiting for a processor).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -50,6 +51,8 @@ void BM_TypingOneKeyAtATime(benchmark::State& state) {
     const SettingsFolder folder;
     KeyboardHeadless keyboard(MXUserDefaults().inDirectory(folder.path()));
     keyboard.controller().setCanType(false);
+    // Settings, number formats and the evaluator are set up by a first, unmeasured pass.
+    for (const std::u16string& key : kKeys) keyboard.controller().processString(key);
 
     std::vector<double> latencies;
     std::vector<std::vector<double>> byPosition(kKeys.size());

@@ -1,10 +1,10 @@
 // From a key edit to the result on the space key, and from the space or return key to the
 // result in the host document.
+#include <cmath>
 #include <exception>
 
 #include "keyboard/KeyboardTextEditing.h"
 #include "keyboard/KeyboardViewController.h"
-#include "platform/decimal/MXDecimalRecord.h"
 #include "platform/log/MXLog.h"
 #include "platform/text/MXText.h"
 
@@ -12,8 +12,11 @@ namespace {
 
 constexpr std::u16string_view kResultPrefix = u" = ";
 
-// Only a description that reads as a decimal numeral is a number; nan and inf are not.
-bool isNotANumber(const MXNumber& number) { return MXDecimalRecordFromString(number.description()).isNaN; }
+// Not-a-number and infinite results have no numeral to show. A finite double counts as a
+// number whatever its exponent, though a 38-digit decimal could not hold beyond 1e165.
+bool isNotANumber(const MXNumber& number) {
+    return number.isDecimal() ? number.decimalValue().isNaN : !std::isfinite(number.doubleValue());
+}
 
 }  // namespace
 

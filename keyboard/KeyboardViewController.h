@@ -91,7 +91,6 @@ private:
     };
 
     // Evaluation pipeline.
-    void showResult(const SettingsValues& settings, const std::u16string& prepared);
     void insertResult(MXButton& key);
 
     // Keyboard functions.

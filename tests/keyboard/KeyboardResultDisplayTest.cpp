@@ -23,7 +23,9 @@ INSTANTIATE_TEST_SUITE_P(Results, KeyboardResultDisplay,
                                          DisplayCase{u"3!", u" = 6"}, DisplayCase{u"e^(0", u" = 1"},
                                          DisplayCase{u"200+10%", u" = 220"}, DisplayCase{u"50%", u" = 0.5"},
                                          DisplayCase{u"2^(1/2", u" = 1.41421356237"},
-                                         DisplayCase{u"0*5", u" = 0"}));
+                                         DisplayCase{u"0*5", u" = 0"}, DisplayCase{u"10^200", u" = 1E200"},
+                                         DisplayCase{u"0-10^300", u" = -1E300"},
+                                         DisplayCase{u"10^-200", u" = 1E-200"}));
 
 INSTANTIATE_TEST_SUITE_P(NotANumber, KeyboardResultDisplay,
                          testing::Values(DisplayCase{u"1/0", u" = NaN"}, DisplayCase{u"-1/0", u" = NaN"},
