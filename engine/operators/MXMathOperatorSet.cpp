@@ -5,6 +5,13 @@
 
 #include "platform/text/MXText.h"
 
+namespace {
+
+// A missing reference operator counts as level 0.
+int64_t referenceLevel(const MXMathOperatorPtr& reference) { return reference ? reference->precedence() : 0; }
+
+}  // namespace
+
 MXMathOperatorSet::MXMathOperatorSet() : MXMathOperatorSet(Operators()) {}
 
 MXMathOperatorSet::MXMathOperatorSet(const Operators&) : operators_(detail::defaultOperators()) {
@@ -42,19 +49,19 @@ const MXMathOperatorSet::Operators* MXMathOperatorSet::operatorsForLowercaseToke
 
 void MXMathOperatorSet::addOperatorWithPrecedenceHigherThan(const MXMathOperatorPtr& newOperator,
                                                             const MXMathOperatorPtr& existingOperator) {
-    newOperator->setPrecedence(existingOperator->precedence() + 1);
+    newOperator->setPrecedence(referenceLevel(existingOperator) + 1);
     processNewOperator(newOperator, Relativity::Higher);
 }
 
 void MXMathOperatorSet::addOperatorWithPrecedenceSameAs(const MXMathOperatorPtr& newOperator,
                                                         const MXMathOperatorPtr& existingOperator) {
-    newOperator->setPrecedence(existingOperator->precedence());
+    newOperator->setPrecedence(referenceLevel(existingOperator));
     processNewOperator(newOperator, Relativity::Same);
 }
 
 void MXMathOperatorSet::addOperatorWithPrecedenceLowerThan(const MXMathOperatorPtr& newOperator,
                                                            const MXMathOperatorPtr& existingOperator) {
-    newOperator->setPrecedence(existingOperator->precedence() - 1);
+    newOperator->setPrecedence(referenceLevel(existingOperator) - 1);
     processNewOperator(newOperator, Relativity::Lower);
 }
 

@@ -16,8 +16,8 @@
 
 class MXMathStringTokenizer {
 public:
-    // No tokenizer, and the error written, when the text does not tokenize. Without an
-    // operator set the default operator set is used.
+    // No tokenizer, and the error written, when the text does not tokenize. Operators are
+    // matched and given their meaning in the operator set given, else in the default set.
     static std::unique_ptr<MXMathStringTokenizer> tokenizerWithString(std::u16string_view text,
                                                                       MXError* error = nullptr);
     static std::unique_ptr<MXMathStringTokenizer> tokenizerWithString(std::u16string_view text,
