@@ -49,22 +49,27 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const auto& run : runs) {
             if (run.run_type == Run::RT_Iteration && run.benchmark_name().rfind("parse/line", 0) == 0) {
-                lineTimes_.push_back(run.GetAdjustedRealTime());
+                realTimes_.push_back(run.GetAdjustedRealTime());
+                cpuTimes_.push_back(run.GetAdjustedCPUTime());
             }
         }
         ConsoleReporter::ReportRuns(runs);
     }
-    void printMedian() const {
-        if (lineTimes_.empty()) return;
-        std::vector<double> times = lineTimes_;
-        std::sort(times.begin(), times.end());
-        const size_t middle = times.size() / 2;
-        const double median = times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
-        std::printf("median per expression over %zu lines: %.0f ns\n", times.size(), median);
+    void printMedians() const {
+        if (realTimes_.empty()) return;
+        std::printf("median per expression over %zu lines: %.0f ns real, %.0f ns CPU\n", realTimes_.size(),
+                    median(realTimes_), median(cpuTimes_));
     }
 
 private:
-    std::vector<double> lineTimes_;
+    static double median(std::vector<double> times) {
+        std::sort(times.begin(), times.end());
+        const size_t middle = times.size() / 2;
+        return times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
+    }
+
+    std::vector<double> realTimes_;
+    std::vector<double> cpuTimes_;
 };
 
 }  // namespace
@@ -87,7 +92,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("parse/corpus", parseCorpus, corpus);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printMedian();
+    reporter.printMedians();
     benchmark::Shutdown();
     return 0;
 }

@@ -42,12 +42,12 @@ TEST_F(Nesting, TooDeepTextsFailWithErrorOne) {
         repeated(u"(", 100000),
         repeated(u"(", 100000) + u"1" + repeated(u")", 100000),
         repeated(u"-", 100000) + u"1",
-        u"2^" + repeated(u"-", 100000) + u"3",
-        repeated(u"sin(", 100000),
-        repeated(u"f(1;", 100000) + u"1" + repeated(u")", 100000),
-        repeated(u"1+", 100000) + u"1",
-        u"5" + repeated(u"!", 100000),
-        repeated(u"2^", 100000) + u"2",
+        u"2^" + repeated(u"-", 20000) + u"3",
+        repeated(u"sin(", 20000),
+        repeated(u"f(1;", 20000) + u"1" + repeated(u")", 20000),
+        repeated(u"1+", 20000) + u"1",
+        u"5" + repeated(u"!", 20000),
+        repeated(u"2^", 20000) + u"2",
         repeated(u"-(", 2000) + u"1" + repeated(u")", 2000),
     };
     for (const auto& text : texts) {
@@ -85,13 +85,13 @@ TEST_F(Nesting, LongFlatTextsParse) {
     ASSERT_TRUE(products);
     EXPECT_EQ(products->function(), u"add");
 
-    const auto wide = MXExpression::expressionFromString(u"f(" + repeated(u"1;", 100000) + u"1)");
+    const auto wide = MXExpression::expressionFromString(u"f(" + repeated(u"1;", 20000) + u"1)");
     ASSERT_TRUE(wide);
-    EXPECT_EQ(wide->arguments().size(), 100001u);
+    EXPECT_EQ(wide->arguments().size(), 20001u);
 
-    const MXError error = parseError(repeated(u"1*2+", 50000) + u"1");
+    const MXError error = parseError(repeated(u"1*2+", 10000) + u"1");
     EXPECT_EQ(error.localizedDescription(), MXNestedTooDeeplyMessage);
-    const MXError mixed = parseError(repeated(u"1 2 ", 50000));
+    const MXError mixed = parseError(repeated(u"1 2 ", 10000));
     EXPECT_EQ(mixed.localizedDescription(), MXNestedTooDeeplyMessage);
 }
 
