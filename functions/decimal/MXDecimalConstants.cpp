@@ -1,5 +1,8 @@
 // Named constants, each built once per process on first use.
-#include "functions/decimal/MXDecimalMath.h"
+#include <string>
+#include <string_view>
+
+#include "functions/decimal/MXDecimalDetail.h"
 
 namespace {
 
@@ -52,7 +55,31 @@ MXDecimalRecord exact() {
     return value;
 }
 
+// The digits [from, to) of a literal without its point, whose first digit is the units
+// digit, at their place value (more than 38 of them round).
+MXDecimalRecord digitRange(std::string_view digits, size_t from, size_t to) {
+    std::string text(digits.substr(from, to - from));
+    text += "e-" + std::to_string(to - 1);
+    return MXDecimalRecordFromString(text);
+}
+
 }  // namespace
+
+namespace detail {
+
+const MXDecimalPi_2Parts& MXDecimalPi_2Split() {
+    static const MXDecimalPi_2Parts parts = [] {
+        std::string digits(kPi_2Digits);
+        digits.erase(1, 1);
+        constexpr size_t kPartDigits = 19;
+        return MXDecimalPi_2Parts{digitRange(digits, 0, kPartDigits),
+                                  digitRange(digits, kPartDigits, 2 * kPartDigits),
+                                  digitRange(digits, 2 * kPartDigits, digits.size())};
+    }();
+    return parts;
+}
+
+}  // namespace detail
 
 MXDecimalRecord MXDecimalNAN() {
     static const MXDecimalRecord value = MXDecimalRecord::notANumber();

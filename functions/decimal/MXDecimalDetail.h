@@ -31,6 +31,15 @@ inline MXDecimalRecord MXDecimalFromParts(uint64_t mantissa, int exponent) {
 
 inline MXDecimalRecord MXDecimalHalf() { return MXDecimalFromParts(5, -1); }
 
+// pi/2 = high + middle + low to 76 digits, cut from its literal digits: high and middle
+// hold 19 digits each, so their products with an integer below 10^19 are exact.
+struct MXDecimalPi_2Parts {
+    MXDecimalRecord high;
+    MXDecimalRecord middle;
+    MXDecimalRecord low;
+};
+const MXDecimalPi_2Parts& MXDecimalPi_2Split();
+
 // x x 10^power for |power| up to 254, exact unless the result leaves the record's range.
 MXDecimalRecord MXDecimalScaledByPowerOfTen(MXDecimalRecord x, int power);
 

@@ -70,7 +70,11 @@ MXDecimalRecord MXDecimalFactorial(MXDecimalRecord x);
 MXDecimalRecord MXDecimalLeftShift(MXDecimalRecord value, MXDecimalRecord count);
 MXDecimalRecord MXDecimalRightShift(MXDecimalRecord value, MXDecimalRecord count);
 
-// Circular functions (radians).
+// Circular functions (radians). Below 10^19 the argument is reduced with 76 digits of pi,
+// so the results keep about 36 significant digits also next to the zeros of sin and cos;
+// larger arguments are reduced by the 38-digit 2 pi, and from about 10^37 on sin and cos
+// are not-a-number. tan is not-a-number where the cosine rounds to 0 at 34 places (the
+// odd multiples of pi/2).
 MXDecimalRecord MXDecimalSin(MXDecimalRecord x);
 MXDecimalRecord MXDecimalCos(MXDecimalRecord x);
 MXDecimalRecord MXDecimalTan(MXDecimalRecord x);

@@ -38,11 +38,6 @@ TEST(DecimalModTwoPi, ReducesIntoHalfOpenIntervalAroundZero) {
     EXPECT_TRUE(MXDecimalMod2Pi(MXDecimalNAN()).isNaN);
 }
 
-MXDecimalRecord negated(MXDecimalRecord x) {
-    MXDecimalNegate(x);
-    return x;
-}
-
 MXDecimalRecord inverted(MXDecimalRecord x) {
     MXDecimalInvert(x);
     return x;

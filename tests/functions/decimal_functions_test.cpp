@@ -100,7 +100,23 @@ TEST(DecimalSin, LargeArgumentsStayWithinTheRange) {
 }
 
 TEST(DecimalTan, OddMultipleOfHalfPiDividesByZero) {
+    for (const char* argument : {"1.5707963267948966192313216916397514421", "-1.5707963267948966192313216916397514421",
+                                 "4.7123889803846898576939650749192543263", "1.5723671231216915158505530133313911935e3"}) {
+        EXPECT_TRUE(MXDecimalTan(D(argument)).isNaN) << argument;
+    }
     EXPECT_TRUE(MXDecimalTan(MXDecimalPi_2()).isNaN);
+}
+
+// Tiny arguments, one next to pi, and ones on both sides of the largest that the
+// reduction by pi/2 handles exactly.
+TEST(DecimalCircular, SineAndTangentAreOddAndCosineIsEven) {
+    for (const char* argument : {"1e-40", "1.5570599106037653898703674515919457429e-30", "0.5",
+                                 "3.1415926535897932384626433832795028842", "1000.25", "9.99e18", "1.01e19"}) {
+        const MXDecimalRecord x = D(argument);
+        EXPECT_EQ(text(MXDecimalSin(negated(x))), text(negated(MXDecimalSin(x)))) << argument;
+        EXPECT_EQ(text(MXDecimalCos(negated(x))), text(MXDecimalCos(x))) << argument;
+        EXPECT_EQ(text(MXDecimalTan(negated(x))), text(negated(MXDecimalTan(x)))) << argument;
+    }
 }
 
 TEST(DecimalAcosh, GoesThroughDoubles) {

@@ -91,10 +91,21 @@ def circular():
     ]
 
 
+def circular_extras(pole_digits):
+    """Tiny negative arguments, multiples of pi/2 and integers close to multiples of pi:
+    where an argument reduction without enough digits of pi loses the result's digits.
+    Odd multiples of pi/2 are rounded to `pole_digits` digits."""
+    multiples = [decimal_text(k * mp.pi / 2, pole_digits if k % 2 else 38)
+                 for k in (1, -2, 3, 4, -7, 100, 1001, -636619)]
+    tiny = ["-1e-40", "-6.02214076e-67", "-1.5e-85"]
+    integers = ["355", "-103993", "5419351", "1.2345678901234567890123456789012345678e18"]
+    return tiny + multiples + integers
+
+
 FUNCTIONS = {
-    "sin": (mp.sin, circular()),
-    "cos": (mp.cos, circular()),
-    "tan": (mp.tan, circular()),
+    "sin": (mp.sin, circular(), circular_extras(38)),
+    "cos": (mp.cos, circular(), circular_extras(38)),
+    "tan": (mp.tan, circular(), circular_extras(30)),  # odd multiples at 38 digits are poles
     "atan": (mp.atan, whole_line(up_to_power_of_ten(100))),
     "asin": (mp.asin, unit_interval()),
     "acos": (mp.acos, unit_interval()),
@@ -134,9 +145,9 @@ def main():
     rng = random.Random(20240605)
     lines = ["# function argument reference-leading-38-digits reference-remainder"]
     lines += [reference_line(name, "-", value) for name, value in CONSTANTS.items()]
-    for name, (function, makers) in FUNCTIONS.items():
+    for name, (function, makers, *extras) in FUNCTIONS.items():
         count = 0
-        for argument in spread(rng, makers):
+        for argument in spread(rng, makers) + [text for group in extras for text in group]:
             with mp.workdps(WORKING_DIGITS):
                 value = function(mpf(argument))
             value = +value  # rounded to mp.dps

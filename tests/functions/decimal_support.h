@@ -24,6 +24,12 @@ inline double atRunTime(double x) {
     return held;
 }
 
+// -x through MXDecimalNegate.
+inline MXDecimalRecord negated(MXDecimalRecord x) {
+    MXDecimalNegate(x);
+    return x;
+}
+
 inline bool same(MXDecimalRecord a, MXDecimalRecord b) { return MXDecimalRecordCompare(&a, &b) == 0; }
 
 // -log10 of the relative error of value against reference + remainder (kExactDigits when
