@@ -1,5 +1,8 @@
 #include "engine/tokenizer/MXMathStringToken.h"
 
+#include <cstdlib>
+#include <optional>
+
 #include "engine/operators/MXMathOperatorSet.h"
 #include "platform/log/MXLog.h"
 #include "platform/text/MXText.h"
@@ -8,13 +11,32 @@ namespace {
 
 const std::u16string emptyText;
 
-MXNumber decimalNumberFromText(const std::u16string& text) {
-    MXDecimalRecord value = MXDecimalRecordFromString(text);
-    if (value.isNaN) {
-        MXLog(u"supposedly invalid number: " + text);
-        value = MXDecimalRecord::zero();
+bool hasNonZeroDigitBeforeExponent(const std::u16string& text) {
+    for (char16_t unit : text) {
+        if (unit == u'e' || unit == u'E') return false;
+        if (unit >= u'1' && unit <= u'9') return true;
     }
-    return MXNumber::numberWithDecimal(value);
+    return false;
+}
+
+// A numeral beyond the decimal record's exponent range (1e300, 1e-200) keeps its value as
+// a double instead of reading as 0.
+std::optional<MXNumber> doubleFromNumeral(const std::u16string& text) {
+    if (text.empty() || !((text[0] >= u'0' && text[0] <= u'9') || text[0] == u'.')) return std::nullopt;
+    const std::string ascii = MXToUtf8(text);
+    char* end = nullptr;
+    const double value = std::strtod(ascii.c_str(), &end);
+    if (end != ascii.c_str() + ascii.size()) return std::nullopt;
+    return MXNumber(value);
+}
+
+MXNumber decimalNumberFromText(const std::u16string& text) {
+    const MXDecimalRecord value = MXDecimalRecordFromString(text);
+    const bool outOfRange = value.isNaN || (value.isZero() && hasNonZeroDigitBeforeExponent(text));
+    if (!outOfRange) return MXNumber::numberWithDecimal(value);
+    if (const auto number = doubleFromNumeral(text)) return *number;
+    MXLog(u"supposedly invalid number: " + text);
+    return MXNumber::numberWithDecimal(MXDecimalRecord::zero());
 }
 
 const char16_t* arityCode(MXOperatorArity arity) {
