@@ -88,7 +88,7 @@ int MXGroupReducer::chooseOperator() {
     const Level& level = levels_[highest_];
     if (level.count >= 2) {
         const MXOperatorTerm* first = asOperator(slots_[level.first].term);
-        if (parser_.associativityForOperatorFunction(first->operatorFunction()) == MXOperatorAssociativityRight) {
+        if (parser_.associativityForOperatorToken(*first->token()) == MXOperatorAssociativityRight) {
             return level.last;
         }
     }
@@ -157,7 +157,7 @@ bool MXGroupReducer::reduceUnary(int index, MXError* error) {
     const Slot& slot = slots_[index];
     const auto* op = asOperator(slot.term);
     const bool prefix =
-        parser_.associativityForOperatorFunction(op->operatorFunction()) == MXOperatorAssociativityRight;
+        parser_.associativityForOperatorToken(*op->token()) == MXOperatorAssociativityRight;
     const int operand = prefix ? slot.next : slot.previous;
     if (operand == None) {
         MXError::overwriteSlot(error, prefix ? operatorError(MXErrorCodeUnaryOperatorMissingRightOperand,

@@ -65,8 +65,7 @@ void MXGroupTerm::setSubterms(MXTermList subterms) {
 
 bool MXGroupTerm::resolveWithParser(MXParser& parser, int depth, MXError* error) {
     if (resolved_) return true;
-    MXGroupReducer reducer(*this, parser, depth);
-    if (!reducer.reduce(error)) return false;
+    if (subterms_.size() >= 2 && !MXGroupReducer(*this, parser, depth).reduce(error)) return false;
     if (subterms_.size() == 1 && !subterms_.front()->resolveWithParser(parser, depth + 1, error)) return false;
     resolved_ = true;
     return true;

@@ -21,9 +21,20 @@ MXOperatorAssociativity MXParser::associativityForOperatorFunction(std::u16strin
     return op ? op->associativity() : MXOperatorAssociativityLeft;
 }
 
+MXOperatorAssociativity MXParser::associativityForOperatorToken(const MXMathStringToken& token) {
+    const MXMathOperator* record = token.operatorInfo().get();
+    for (const auto& [known, associativity] : associativities_) {
+        if (known == record) return associativity;
+    }
+    const MXOperatorAssociativity associativity = associativityForOperatorFunction(token.operatorFunction());
+    associativities_.emplace_back(record, associativity);
+    return associativity;
+}
+
 MXExpressionPtr MXParser::parsedExpressionWithError(MXError* error) {
     tokenizer_->reset();
     arena_.release();
+    associativities_.clear();
     detail::MXGroupTerm* root = detail::MXParserTerm::rootTermWithTokenizer(*tokenizer_, arena_, error);
     if (root == nullptr || !root->resolveWithParser(*this, 0, error)) return nullptr;
     return root->expressionWithError(error);

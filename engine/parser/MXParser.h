@@ -4,6 +4,8 @@
 // converts the terms into expression nodes.
 #include <memory>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "engine/expression/MXExpression.h"
 #include "engine/operators/MXMathOperatorSet.h"
@@ -35,6 +37,10 @@ public:
     // The expression tree, or null with the error written. May be called again.
     MXExpressionPtr parsedExpressionWithError(MXError* error = nullptr);
 
+    // associativityForOperatorFunction of the token's function, remembered per operator
+    // record for the current parse.
+    MXOperatorAssociativity associativityForOperatorToken(const MXMathStringToken& token);
+
     // Where the terms of the current parse live.
     detail::MXTermArena& termArena() { return arena_; }
 
@@ -42,4 +48,5 @@ private:
     std::unique_ptr<MXMathStringTokenizer> tokenizer_;
     std::shared_ptr<MXMathOperatorSet> operatorSet_;
     detail::MXTermArena arena_;
+    std::vector<std::pair<const MXMathOperator*, MXOperatorAssociativity>> associativities_;
 };

@@ -11,6 +11,7 @@ namespace detail {
 MXGroupTerm* MXParserTerm::rootTermWithTokenizer(MXMathStringTokenizer& tokenizer, MXTermArena& arena,
                                                  MXError* error) {
     MXTermList subterms(arena.resource());
+    subterms.reserve(tokenizer.allObjects().size());
     while (tokenizer.peekNextObject() != nullptr) {
         MXParserTerm* term = termWithTokenizer(tokenizer, arena, 1, error);
         if (term == nullptr) return nullptr;

@@ -25,7 +25,7 @@ public:
     void release() { resource_.release(); }
 
 private:
-    alignas(std::max_align_t) std::array<std::byte, 4096> buffer_;
+    alignas(std::max_align_t) std::array<std::byte, 8192> buffer_;
     std::pmr::monotonic_buffer_resource resource_{buffer_.data(), buffer_.size()};
 };
 
