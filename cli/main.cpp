@@ -66,7 +66,10 @@ void declareOptions(CLI::App& app, Invocation& invocation) {
 }
 
 CLI::App* declareSettingsCommand(CLI::App& app, Invocation& invocation) {
-    auto* settings = app.add_subcommand("settings", "Read or change a setting: settings get|set|unset KEY [VALUE] [--shared]; --shared uses the store shared with the containing app, --settings DIR picks the folder");
+    auto* settings = app.add_subcommand("settings",
+                                        "Read or change a setting: settings get|set|unset KEY [VALUE] [--shared]; "
+                                        "--shared uses the store shared with the containing app, "
+                                        "--settings DIR picks the folder");
     settings->add_option("action", invocation.settingsAction, "get, set or unset")
         ->required()
         ->check(CLI::IsMember({"get", "set", "unset"}));
