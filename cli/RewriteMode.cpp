@@ -1,0 +1,19 @@
+// --rewrite: the tree after the default rewrite rules. Only a parse failure fails the input:
+// the rewriter ignores evaluation errors met while simplifying.
+#include "cli/MxcalcModes.h"
+#include "cli/TreeModeEvaluator.h"
+#include "engine/expression/MXExpression.h"
+#include "platform/text/MXText.h"
+
+namespace {
+
+LineResult rewriteLine(const std::u16string& input, const MxcalcOptions& options) {
+    MXError error;
+    const MXExpressionPtr expression = MXExpression::expressionFromString(input, &error);
+    if (!expression) return errorLine(error);
+    return {MXToUtf8(treeModeEvaluator(options).expressionByRewritingExpression(expression)->description()), true};
+}
+
+const bool registered = registerMxcalcMode("rewrite", rewriteLine);
+
+}  // namespace

@@ -1,0 +1,40 @@
+#pragma once
+// Simplifies a tree symbolically: simplify, then apply every rule top-down, and repeat until
+// no rule changes the tree or the pass limit is reached.
+#include <string_view>
+#include <vector>
+
+#include "engine/rewriter/MXRewriteRule.h"
+
+class MXExpressionRewriter {
+public:
+    // The standard rule table, in order.
+    MXExpressionRewriter();
+    MXExpressionRewriter(const MXExpressionRewriter&) = delete;
+    MXExpressionRewriter& operator=(const MXExpressionRewriter&) = delete;
+
+    // The process-wide rewriter, created on first use and never freed.
+    static MXExpressionRewriter& defaultRewriter();
+
+    // Appends the rule (replacement, template, condition; an empty condition means none).
+    // A rule that cannot be created is logged and not added.
+    void addRewriteRule(std::u16string_view replacement, std::u16string_view templateText,
+                        std::u16string_view condition = {});
+    const std::vector<detail::MXRewriteRulePtr>& rewriteRules() const { return rewriteRules_; }
+
+    // The simplified tree after the last pass that changed it. Gives up after
+    // kMaximumPasses passes with "ABORT: replacement limit reached" in the log.
+    MXExpressionPtr expressionByRewritingExpression(const MXExpressionPtr& expression,
+                                                    MXMathEvaluator& evaluator) const;
+
+    static constexpr int kMaximumPasses = 256;
+
+private:
+    // Every rule once over the tree; `changed` tells whether any of them rewrote something.
+    MXExpressionPtr applyRules(MXExpressionPtr expression, MXMathEvaluator& evaluator, bool& changed) const;
+    // One rule, top-down: a rewritten node is not searched again in this pass.
+    static MXExpressionPtr rewriteExpression(const MXExpressionPtr& expression, const detail::MXRewriteRule& rule,
+                                             MXMathEvaluator& evaluator);
+
+    std::vector<detail::MXRewriteRulePtr> rewriteRules_;
+};
