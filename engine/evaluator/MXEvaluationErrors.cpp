@@ -5,27 +5,35 @@
 #include "platform/log/MXLog.h"
 
 namespace detail {
+namespace {
 
-MXError MXUnresolvedVariableError(const MXExpression& variable) {
-    return MXError::engineError(MXErrorCodeUnresolvedVariable,
-                                u"unable to resolve variable: " + variable.description(),
-                                {{MXUnknownVariableKey, variable.variable()}});
+bool isEmptySlot(const MXError* slot) { return slot != nullptr && slot->isEmpty(); }
+
+}  // namespace
+
+void MXReportUnresolvedVariable(MXError* slot, const MXExpression& variable) {
+    if (!isEmptySlot(slot)) return;
+    *slot = MXError::engineError(MXErrorCodeUnresolvedVariable, u"unable to resolve variable: " + variable.description(),
+                                 {{MXUnknownVariableKey, variable.variable()}});
 }
 
-MXError MXUnresolvedFunctionError(std::u16string_view name) {
+void MXReportUnresolvedFunction(MXError* slot, std::u16string_view name) {
+    if (!isEmptySlot(slot)) return;
     const std::u16string text(name);
-    return MXError::engineError(MXErrorCodeUnresolvedFunction, u"unable to resolve function: " + text,
-                                {{MXUnknownFunctionKey, text}});
+    *slot = MXError::engineError(MXErrorCodeUnresolvedFunction, u"unable to resolve function: " + text,
+                                 {{MXUnknownFunctionKey, text}});
 }
 
-MXError MXInvalidReturnTypeError(std::u16string_view name) {
-    return MXError::engineError(MXErrorCodeInvalidFunctionReturnType,
-                                u"invalid return type from " + std::u16string(name) + u" function");
+void MXReportInvalidReturnType(MXError* slot, std::u16string_view name) {
+    if (!isEmptySlot(slot)) return;
+    *slot = MXError::engineError(MXErrorCodeInvalidFunctionReturnType,
+                                 u"invalid return type from " + std::u16string(name) + u" function");
 }
 
-MXError MXNestedTooDeeplyError(std::u16string_view name) {
-    return MXError::engineError(MXErrorCodeInvalidFunctionReturnType,
-                                u"expression nested too deeply in " + std::u16string(name) + u" function");
+void MXReportNestedTooDeeply(MXError* slot, std::u16string_view name) {
+    if (!isEmptySlot(slot)) return;
+    *slot = MXError::engineError(MXErrorCodeInvalidFunctionReturnType,
+                                 u"expression nested too deeply in " + std::u16string(name) + u" function");
 }
 
 void MXLogEvaluationError(const MXError& error) {

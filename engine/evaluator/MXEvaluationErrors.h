@@ -1,6 +1,7 @@
 #pragma once
 // The errors the evaluator itself reports: unresolved variables and functions, function
-// results that give no number, and evaluations nested too deeply.
+// results that give no number, and evaluations nested too deeply. Each is written only into
+// a given, still empty slot; kept out of line so evaluation frames stay small.
 #include <string_view>
 
 #include "engine/expression/MXExpression.h"
@@ -9,13 +10,13 @@
 namespace detail {
 
 // Error 14 for a variable node, naming it as it prints ("$x") and under MXUnknownVariableKey.
-MXError MXUnresolvedVariableError(const MXExpression& variable);
+[[gnu::cold]] void MXReportUnresolvedVariable(MXError* slot, const MXExpression& variable);
 // Error 15 naming the function, also under MXUnknownFunctionKey.
-MXError MXUnresolvedFunctionError(std::u16string_view name);
+[[gnu::cold]] void MXReportUnresolvedFunction(MXError* slot, std::u16string_view name);
 // Error 16: the function returned something that gives no number.
-MXError MXInvalidReturnTypeError(std::u16string_view name);
-// Error 16: the function node lies beyond the evaluation depth limit.
-MXError MXNestedTooDeeplyError(std::u16string_view name);
+[[gnu::cold]] void MXReportInvalidReturnType(MXError* slot, std::u16string_view name);
+// Error 16: the function's result was lost to the evaluation depth limit.
+[[gnu::cold]] void MXReportNestedTooDeeply(MXError* slot, std::u16string_view name);
 
 // Writes "error: %@" with the error to the log ("(null)" when no error was reported).
 void MXLogEvaluationError(const MXError& error);

@@ -101,9 +101,15 @@ private:
     // Counts one nested evaluation while it lives.
     class EvaluationScope;
 
+    // The value of a substitution or the variable resolver for a function name, as a number node.
+    MXExpressionPtr functionAsVariable(const std::u16string& name, const MXSubstitutions* substitutions,
+                                       MXError* error);
+    MXExpressionPtr callResolvedFunction(const MXMathFunction& resolved, const MXExpressionPtr& function,
+                                         const MXSubstitutions* substitutions, MXError* error);
     bool acceptsNewName(const std::u16string& key) const;
-    // `usual`, unless the evaluation went beyond the depth limit.
-    MXError functionFailure(MXError usual, const std::u16string& name) const;
+    // A function gave no number: error 16 when its result gave none (`resolved`), else
+    // error 15; either becomes the nesting error when the depth limit was passed.
+    void reportLostResult(MXError* error, const std::u16string& name, bool resolved) const;
 
     // Held by pointer so that a function removed while it runs stays alive until it returns.
     std::unordered_map<std::u16string, std::shared_ptr<const MXMathFunction>> functionMap_;

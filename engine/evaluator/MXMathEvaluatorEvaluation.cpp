@@ -37,8 +37,14 @@ private:
     MXMathEvaluator& evaluator_;
 };
 
-MXError MXMathEvaluator::functionFailure(MXError usual, const std::u16string& name) const {
-    return depthExceeded_ ? detail::MXNestedTooDeeplyError(name) : std::move(usual);
+void MXMathEvaluator::reportLostResult(MXError* error, const std::u16string& name, bool resolved) const {
+    if (depthExceeded_) {
+        detail::MXReportNestedTooDeeply(error, name);
+    } else if (resolved) {
+        detail::MXReportInvalidReturnType(error, name);
+    } else {
+        detail::MXReportUnresolvedFunction(error, name);
+    }
 }
 
 std::optional<MXNumber> MXMathEvaluator::evaluateExpression(const MXExpressionPtr& expression,
@@ -68,7 +74,7 @@ std::optional<MXNumber> MXMathEvaluator::evaluateVariableExpression(const MXExpr
             result = evaluateValue(variableWithName(name), substitutions, error);
         }
     }
-    if (!result) MXError::fillEmptySlot(error, detail::MXUnresolvedVariableError(*expression));
+    if (!result) detail::MXReportUnresolvedVariable(error, *expression);
     return result;
 }
 
@@ -81,9 +87,9 @@ std::optional<MXNumber> MXMathEvaluator::evaluateFunctionExpression(const MXExpr
     std::optional<MXNumber> value;
     if (const MXExpressionPtr returned = functionEvaluator_->evaluateFunction(expression, substitutions, error)) {
         value = evaluateExpression(returned, substitutions, error);
-        if (!value) MXError::fillEmptySlot(error, functionFailure(detail::MXInvalidReturnTypeError(name), name));
+        if (!value) reportLostResult(error, name, true);
     } else if (scope.outermost() && depthExceeded_) {
-        MXError::fillEmptySlot(error, detail::MXNestedTooDeeplyError(name));
+        detail::MXReportNestedTooDeeply(error, name);
     }
     return value;
 }
@@ -101,26 +107,36 @@ std::optional<MXNumber> MXMathEvaluator::evaluateValue(const MXValue& value, con
 MXExpressionPtr MXMathEvaluator::resolveFunction(const MXExpressionPtr& function, const MXSubstitutions* substitutions,
                                                  MXError* error) {
     const std::u16string& name = function->function();
-    std::shared_ptr<const MXMathFunction> registered;
-    if (const auto found = functionMap_.find(name); found != functionMap_.end()) registered = found->second;
-
-    if (!registered && resolvesFunctionsAsVariables_) {
-        std::optional<MXNumber> value;
-        if (const MXValue* substitution = findSubstitution(substitutions, name)) {
-            value = evaluateValue(*substitution, substitutions, error);
+    if (const auto found = functionMap_.find(name); found != functionMap_.end()) {
+        // Held here so that the function survives its own removal while it runs.
+        const std::shared_ptr<const MXMathFunction> registered = found->second;
+        return callResolvedFunction(*registered, function, substitutions, error);
+    }
+    if (resolvesFunctionsAsVariables_) {
+        if (MXExpressionPtr value = functionAsVariable(name, substitutions, error)) return value;
+    }
+    if (functionResolver_) {
+        if (const MXMathFunction resolved = functionResolver_(name)) {
+            return callResolvedFunction(resolved, function, substitutions, error);
         }
-        if (!value) value = evaluateValue(variableWithName(name), substitutions, error);
-        if (value) return MXExpression::numberExpressionWithNumber(value);
     }
+    detail::MXReportUnresolvedFunction(error, name);
+    return nullptr;
+}
 
-    MXMathFunction resolved;
-    if (!registered && functionResolver_) resolved = functionResolver_(name);
-    const MXMathFunction* callee = registered ? registered.get() : (resolved ? &resolved : nullptr);
-    MXExpressionPtr result;
-    if (callee) result = (*callee)(function->arguments(), substitutions, *this, error);
-    if (!result) {
-        const MXError unresolved = detail::MXUnresolvedFunctionError(name);
-        MXError::fillEmptySlot(error, callee ? functionFailure(unresolved, name) : unresolved);
+MXExpressionPtr MXMathEvaluator::functionAsVariable(const std::u16string& name, const MXSubstitutions* substitutions,
+                                                    MXError* error) {
+    std::optional<MXNumber> value;
+    if (const MXValue* substitution = findSubstitution(substitutions, name)) {
+        value = evaluateValue(*substitution, substitutions, error);
     }
+    if (!value) value = evaluateValue(variableWithName(name), substitutions, error);
+    return value ? MXExpression::numberExpressionWithNumber(value) : nullptr;
+}
+
+MXExpressionPtr MXMathEvaluator::callResolvedFunction(const MXMathFunction& resolved, const MXExpressionPtr& function,
+                                                      const MXSubstitutions* substitutions, MXError* error) {
+    MXExpressionPtr result = resolved(function->arguments(), substitutions, *this, error);
+    if (!result) reportLostResult(error, function->function(), false);
     return result;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "functions/library/MXFunctionEvaluator.h"
+#include "functions/precision/MXPrecisionFunctionEvaluator.h"
 #include "tests/engine/evaluator_support.h"
 
 namespace {
@@ -14,6 +15,7 @@ TEST(EvaluatorPrecision, EveryChangeCreatesAFreshLibraryAndOnlyThen) {
     MXMathEvaluator evaluator;
     EXPECT_FALSE(evaluator.usesHighPrecisionEvaluation());
     const detail::MXFunctionEvaluator* initial = &evaluator.functionEvaluator();
+    EXPECT_EQ(dynamic_cast<const detail::MXPrecisionFunctionEvaluator*>(initial), nullptr);
     EXPECT_EQ(initial->evaluator(), &evaluator);
 
     evaluator.setUsesHighPrecisionEvaluation(false);
@@ -23,6 +25,7 @@ TEST(EvaluatorPrecision, EveryChangeCreatesAFreshLibraryAndOnlyThen) {
     EXPECT_TRUE(evaluator.usesHighPrecisionEvaluation());
     const detail::MXFunctionEvaluator* precise = &evaluator.functionEvaluator();
     EXPECT_NE(precise, initial);
+    EXPECT_NE(dynamic_cast<const detail::MXPrecisionFunctionEvaluator*>(precise), nullptr);
     EXPECT_EQ(precise->evaluator(), &evaluator);
 
     evaluator.setUsesHighPrecisionEvaluation(true);
@@ -31,8 +34,15 @@ TEST(EvaluatorPrecision, EveryChangeCreatesAFreshLibraryAndOnlyThen) {
     evaluator.setUsesHighPrecisionEvaluation(false);
     EXPECT_FALSE(evaluator.usesHighPrecisionEvaluation());
     EXPECT_NE(&evaluator.functionEvaluator(), precise);
+    EXPECT_EQ(dynamic_cast<const detail::MXPrecisionFunctionEvaluator*>(&evaluator.functionEvaluator()), nullptr);
     EXPECT_EQ(evaluator.functionEvaluator().evaluator(), &evaluator);
-    expectValue(evaluateText(evaluator, u"2+3"), 5, "after switching back");
+    const Outcome doubled = evaluateText(evaluator, u"1/3");
+    ASSERT_TRUE(doubled.value.has_value());
+    EXPECT_EQ(doubled.value->kind(), MXNumberKind::Double);
+    evaluator.setUsesHighPrecisionEvaluation(true);
+    const Outcome decimal = evaluateText(evaluator, u"1/3");
+    ASSERT_TRUE(decimal.value.has_value());
+    EXPECT_EQ(decimal.value->kind(), MXNumberKind::Decimal);
 }
 
 TEST(EvaluatorPrecision, SwitchingInsideAFunctionCallKeepsTheRunningLibrary) {

@@ -97,6 +97,21 @@ TEST(EvaluatorRegistration, UnregisteringRemovesFunctionsAndAliasesAlike) {
     expectValue(evaluateText(evaluator, u"twice(4)"), 8, "registered again after removal");
 }
 
+TEST(EvaluatorRegistration, AFunctionThatRemovesItselfFinishesItsCall) {
+    MXMathEvaluator evaluator;
+    const std::u16string factor = u"*2";
+    ASSERT_TRUE(evaluator.registerFunction(
+        [factor](const std::vector<MXExpressionPtr>& arguments, const MXSubstitutions* substitutions,
+                 MXMathEvaluator& self, MXError* error) -> MXExpressionPtr {
+            self.unregisterFunctionWithName(u"once");
+            const auto value = self.evaluateString(arguments.at(0)->description() + factor, substitutions, error);
+            return value ? MXExpression::numberExpressionWithNumber(value) : nullptr;
+        },
+        u"once"));
+    expectValue(evaluateText(evaluator, u"once(21)"), 42, "first call");
+    expectUnknownFunction(evaluator, u"once(21)", u"once");
+}
+
 struct AliasCase {
     std::u16string alias;
     std::u16string target;
