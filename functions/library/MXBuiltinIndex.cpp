@@ -1,23 +1,32 @@
 #include "functions/library/MXBuiltinIndex.h"
 
+#include <bit>
+
 namespace detail {
 
-MXBuiltinIndex::MXBuiltinIndex(const std::unordered_map<std::u16string, MXBuiltin>& table)
-    : builtins_(table.begin(), table.end()) {
-    // A sparse table keeps the probe chains of these short names at one entry.
-    builtins_.reserve(table.size() * 4);
+MXBuiltinIndex::MXBuiltinIndex(const std::unordered_map<std::u16string, MXBuiltin>& table) {
+    // At most a quarter full, so that most searches look at one slot.
+    slots_.resize(std::bit_ceil(table.size() * 4 + 1));
+    mask_ = slots_.size() - 1;
+    for (const auto& [name, builtin] : table) {
+        size_t index = firstSlot(name);
+        while (slots_[index].builtin != nullptr) index = (index + 1) & mask_;
+        slots_[index] = {name, builtin};
+    }
 }
 
 MXBuiltin MXBuiltinIndex::find(std::u16string_view name) const {
-    const auto found = builtins_.find(name);
-    return found == builtins_.end() ? nullptr : found->second;
+    for (size_t index = firstSlot(name);; index = (index + 1) & mask_) {
+        const Slot& slot = slots_[index];
+        if (slot.builtin == nullptr || slot.name == name) return slot.builtin;
+    }
 }
 
-size_t MXBuiltinIndex::NameHash::operator()(std::u16string_view name) const noexcept {
-    // FNV-1a over the code units: the names are short, so this beats a general byte hash.
+size_t MXBuiltinIndex::firstSlot(std::u16string_view name) const {
+    // FNV-1a over the code units: short names, so this beats a general byte hash.
     size_t hash = 14695981039346656037ull;
     for (char16_t unit : name) hash = (hash ^ unit) * 1099511628211ull;
-    return hash;
+    return (hash ^ (hash >> 29)) & mask_;
 }
 
 }  // namespace detail

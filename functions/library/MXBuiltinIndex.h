@@ -1,8 +1,10 @@
 #pragma once
-// A name-to-built-in table searched by text view, without building a string per lookup.
+// A name-to-built-in table searched by text view: one flat array with open addressing, so
+// that neither building it nor searching it allocates per name.
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "functions/library/MXFunctionEvaluator.h"
 
@@ -10,17 +12,23 @@ namespace detail {
 
 class MXBuiltinIndex {
 public:
+    // Refers to the names of `table`, which must outlive the index (the built-in tables
+    // live for the whole process).
     explicit MXBuiltinIndex(const std::unordered_map<std::u16string, MXBuiltin>& table);
 
     // The built-in of an exact (already lower-cased) name, or nullptr.
     MXBuiltin find(std::u16string_view name) const;
 
 private:
-    struct NameHash {
-        using is_transparent = void;
-        size_t operator()(std::u16string_view name) const noexcept;
+    struct Slot {
+        std::u16string_view name;
+        MXBuiltin builtin = nullptr;
     };
-    std::unordered_map<std::u16string, MXBuiltin, NameHash, std::equal_to<>> builtins_;
+
+    size_t firstSlot(std::u16string_view name) const;
+
+    std::vector<Slot> slots_;
+    size_t mask_ = 0;
 };
 
 }  // namespace detail
