@@ -5,8 +5,8 @@
 namespace detail {
 
 MXBuiltinIndex::MXBuiltinIndex(const std::unordered_map<std::u16string, MXBuiltin>& table) {
-    // At most a quarter full, so that most searches look at one slot.
-    slots_.resize(std::bit_ceil(table.size() * 4 + 1));
+    // At most half full, so that most searches look at one slot.
+    slots_.resize(std::bit_ceil(table.size() * 2 + 1));
     mask_ = slots_.size() - 1;
     for (const auto& [name, builtin] : table) {
         size_t index = firstSlot(name);
