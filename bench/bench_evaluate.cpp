@@ -40,7 +40,8 @@ std::vector<std::string> readCorpus() {
 // muparser's spelling of a line, or "" when it has no spelling for the notation: factorial,
 // percent and implicit multiplication.
 std::string muparserSpelling(const std::string& line) {
-    static const std::regex implicitProduct(R"(([0-9.)])\s*([a-zA-Z(]))");
+    // A digit or ")" directly before a name or "(", except the "e" of an exponent.
+    static const std::regex implicitProduct(R"([0-9.)]\s*([a-df-zA-DF-Z(]|[eE](?![0-9+-])))");
     if (line.find_first_of("!%") != std::string::npos || std::regex_search(line, implicitProduct)) return "";
     std::string text = std::regex_replace(line, std::regex(R"(\bpi\b)"), "_pi");
     text = std::regex_replace(text, std::regex(R"(\blog\()"), "log10(");
