@@ -100,32 +100,6 @@ TEST(DispatchArgumentCount, EveryBuiltinChecksItsCountBeforeEvaluating) {
     }
 }
 
-struct MessageCase {
-    std::u16string text;
-    std::u16string message;
-};
-
-TEST(DispatchArgumentCount, MessagesThroughText) {
-    MXMathEvaluator evaluator;
-    const MessageCase cases[] = {
-        {u"sin(1;2)", u"sin:variables:error: requires 1 argument"},
-        {u"log()", u"log:variables:error: requires 1 argument"},
-        {u"log(1;2;3)", u"log:variables:error: requires 2 arguments"},
-        {u"random(1;2;3)", u"random() may only have up to 2 arguments"},
-        {u"rnd(1;2;3)", u"random() may only have up to 2 arguments"},
-        {u"pi(1)", u"pi:variables:error: requires 0 arguments"},
-        {u"sum()", u"sum:variables:error: requires at least 1 argument"},
-        {u"min(4)", u"min:variables:error: requires at least 2 arguments"},
-        {u"average(5)", u"average:variables:error: requires at least 2 arguments"},
-        {u"avg(5)", u"average:variables:error: requires at least 2 arguments"},
-        {u"dtor(1;2;3;4)", u"dtor:variables:error: requires 3 arguments"},
-        {u"e(1)^2", u"e:variables:error: requires 0 arguments"},
-    };
-    for (const auto& c : cases) {
-        expectError(evaluateText(evaluator, c.text), MXErrorCodeInvalidArgumentCount, c.message, utf8(c.text));
-    }
-}
-
 struct HelperCase {
     size_t count;
     size_t minimum;
