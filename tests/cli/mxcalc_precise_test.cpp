@@ -1,31 +1,20 @@
 // mxcalc --precise through the program itself: decimal results print as plain numerals.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <string>
+
+#include "tests/cli/mxcalc_evaluate_runner.h"
 
 #ifdef MX_MXCALC_PATH
 
 namespace {
 
-struct PreciseRun {
-    int status = -1;
-    std::string out;
-};
-
 // mxcalc --precise with the arguments, in a settings folder of its own.
-PreciseRun mxcalcPrecise(const std::string& arguments) {
-    const std::string command =
-        "MX_SETTINGS_DIR=\"$(mktemp -d)\" " + std::string(MX_MXCALC_PATH) + " --precise " + arguments + " 2>/dev/null";
-    PreciseRun run;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) run.out += buffer;
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+MxcalcProgramRun mxcalcPrecise(const std::string& arguments) {
+    const std::filesystem::path settings = std::filesystem::temp_directory_path() / "mxcalc-precise-test";
+    std::filesystem::create_directories(settings);
+    return runMxcalcProgram(MX_MXCALC_PATH, settings, "--precise " + arguments);
 }
 
 struct PreciseCase {
@@ -54,7 +43,7 @@ TEST(MxcalcPrecise, PrintsDecimalResultsAsPlainNumerals) {
         {"no mode", "'mode(1;2)'", "error 16: invalid return type from mode function\n", 1},
     };
     for (const auto& c : cases) {
-        const PreciseRun run = mxcalcPrecise(c.arguments);
+        const MxcalcProgramRun run = mxcalcPrecise(c.arguments);
         EXPECT_EQ(run.out, c.out) << c.name;
         EXPECT_EQ(run.status, c.status) << c.name;
     }
