@@ -1,30 +1,21 @@
 // mxcalc --simplify and --rewrite through the program: one line per input, error lines,
 // exit statuses, and the options that change how trees are read and folded.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <string>
+
+#include "tests/cli/mxcalc_evaluate_runner.h"
 
 #ifdef MX_MXCALC_PATH
 
 namespace {
 
-struct Output {
-    std::string out;
-    int status;
-};
-
-// `arguments` go to the shell as written; `input`, when given, is piped through printf.
-Output mxcalc(const std::string& arguments, const std::string& input = "") {
-    const std::string output = ::testing::TempDir() + "mxcalc_rewrite_output.txt";
-    std::string command = std::string(MX_MXCALC_PATH) + " " + arguments + " >" + output + " 2>/dev/null";
-    if (!input.empty()) command = "printf '" + input + "' | " + command;
-    const int status = std::system(command.c_str());
-    std::ifstream file(output);
-    return {std::string(std::istreambuf_iterator<char>(file), {}), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+// mxcalc with the arguments, in a settings folder of its own; `input` is piped when given.
+MxcalcProgramRun mxcalc(const std::string& arguments, const std::string& input = "") {
+    const std::filesystem::path settings = std::filesystem::temp_directory_path() / "mxcalc-rewrite-test";
+    std::filesystem::create_directories(settings);
+    return runMxcalcProgram(MX_MXCALC_PATH, settings, arguments, input);
 }
 
 struct TreeCase {
@@ -50,14 +41,14 @@ TEST(MxcalcRewrite, PrintsTheTreeOfEachInput) {
          "abs($x)\n$x\nmultiply($x,0.5)\n", 0},
     };
     for (const auto& c : cases) {
-        const Output run = mxcalc(c.arguments);
+        const MxcalcProgramRun run = mxcalc(c.arguments);
         EXPECT_EQ(run.out, c.lines) << c.name;
         EXPECT_EQ(run.status, c.status) << c.name;
     }
 }
 
 TEST(MxcalcRewrite, ReadsStandardInputWithoutArguments) {
-    const Output run = mxcalc("--rewrite", "1*$a\\n$b-$b\\n");
+    const MxcalcProgramRun run = mxcalc("--rewrite", "1*$a\\n$b-$b\\n");
     EXPECT_EQ(run.out, "$a\n0\n");
     EXPECT_EQ(run.status, 0);
 }
