@@ -1,6 +1,7 @@
 #include "engine/rewriter/MXExpressionRewriter.h"
 
 #include <utility>
+#include <vector>
 
 #include "engine/rewriter/MXTreeRebuilding.h"
 #include "platform/log/MXLog.h"
@@ -16,6 +17,25 @@ void MXExpressionRewriter::addRewriteRule(std::u16string_view replacement, std::
         rewriteRules_.push_back(std::move(rule));
 }
 
+namespace {
+
+// Whether the tree, shared nodes counted each time they occur, has more than `limit` nodes.
+// Stops counting at the limit, so the work is bounded whatever the tree's size.
+bool hasMoreNodesThan(const MXExpressionPtr& root, size_t limit) {
+    std::vector<const MXExpression*> pending{root.get()};
+    size_t count = 0;
+    while (!pending.empty()) {
+        const MXExpression* node = pending.back();
+        pending.pop_back();
+        if (++count > limit) return true;
+        if (node->expressionType() != MXExpressionTypeFunction) continue;
+        for (const MXExpressionPtr& argument : node->arguments()) pending.push_back(argument.get());
+    }
+    return false;
+}
+
+}  // namespace
+
 MXExpressionPtr MXExpressionRewriter::expressionByRewritingExpression(const MXExpressionPtr& expression,
                                                                       MXMathEvaluator& evaluator) const {
     MXExpressionPtr current = expression;
@@ -26,7 +46,7 @@ MXExpressionPtr MXExpressionRewriter::expressionByRewritingExpression(const MXEx
         bool changed = false;
         current = applyRules(simplified, evaluator, changed);
         if (!changed || !current) return simplified;
-        if (pass == kMaximumPasses - 1) {
+        if (pass == kMaximumPasses - 1 || hasMoreNodesThan(current, kMaximumNodes)) {
             MXLog("ABORT: replacement limit reached");
             return simplified;
         }

@@ -23,11 +23,13 @@ public:
     const std::vector<detail::MXRewriteRulePtr>& rewriteRules() const { return rewriteRules_; }
 
     // The simplified tree after the last pass that changed it. Gives up after
-    // kMaximumPasses passes with "ABORT: replacement limit reached" in the log.
+    // kMaximumPasses passes, or when a pass grows the tree beyond kMaximumNodes nodes (a rule
+    // that repeats a placeholder doubles it), with "ABORT: replacement limit reached" in the log.
     MXExpressionPtr expressionByRewritingExpression(const MXExpressionPtr& expression,
                                                     MXMathEvaluator& evaluator) const;
 
     static constexpr int kMaximumPasses = 256;
+    static constexpr size_t kMaximumNodes = 100000;
 
 private:
     // Every rule once over the tree; `changed` tells whether any of them rewrote something.

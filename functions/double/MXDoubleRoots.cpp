@@ -2,13 +2,10 @@
 #include <cmath>
 
 #include "functions/double/MXDoubleThemes.h"
-#include "platform/settings/MXUserDefaults.h"
+#include "functions/double/MXImaginaryFlag.h"
 
 namespace detail {
 namespace {
-
-// Tells the keyboard that the last root was taken of a negative number's magnitude.
-const std::u16string kImaginaryKey = u"intIMAGINARY";
 
 // Square root, or with an index (evaluated first, counting as 0 when it fails) pow(x, 1/index).
 MXExpressionPtr sqrtBuiltin(MXFunctionEvaluator& library, const MXBuiltinArguments& arguments,
@@ -24,13 +21,8 @@ MXExpressionPtr sqrtBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgumen
 
 // The magnitude of a negative radicand, with the flag set; a non-negative one clears it.
 double rootedMagnitude(double x) {
-    const MXUserDefaults& store = MXUserDefaults::standardUserDefaults();
-    if (x < 0) {
-        store.setInteger(1, kImaginaryKey);
-        return -x;
-    }
-    if (store.integerForKey(kImaginaryKey) == 1) store.setInteger(0, kImaginaryKey);
-    return x;
+    noteRadicandSign(x < 0);
+    return x < 0 ? -x : x;
 }
 
 // The index (evaluated first) is 2 when absent, 0 or failing.

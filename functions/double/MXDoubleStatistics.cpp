@@ -1,9 +1,8 @@
 // sum, count, average, min, max, median, mode, stddev, stddevs.
-#include <algorithm>
 #include <cmath>
-#include <unordered_map>
 
 #include "functions/double/MXDoubleThemes.h"
+#include "functions/double/MXStatisticsSupport.h"
 
 namespace detail {
 namespace {
@@ -25,37 +24,17 @@ MXNumber extremeOf(const MXNumbers& values, int order) {
     return *candidate;
 }
 
-MXNumber medianOf(MXNumbers values) {
-    std::stable_sort(values.begin(), values.end(),
-                     [](const MXNumber& left, const MXNumber& right) { return left.compare(right) < 0; });
-    const size_t n = values.size();
-    if (n % 2 == 1) return values[n / 2];
-    return MXNumber((values[(n - 1) / 2].doubleValue() + values[n / 2].doubleValue()) * 0.5);
+MXNumber medianOf(const MXNumbers& values) {
+    const MXNumbers sorted = sortedAscending(values);
+    const size_t n = sorted.size();
+    if (n % 2 == 1) return sorted[n / 2];
+    return MXNumber((sorted[(n - 1) / 2].doubleValue() + sorted[n / 2].doubleValue()) * 0.5);
 }
 
-struct NumberHash {
-    size_t operator()(const MXNumber& number) const { return number.hash(); }
-};
-
-// The value that occurs most often, when it occurs at least twice and no other value as often.
 std::optional<MXNumber> modeOf(const MXNumbers& values) {
-    std::unordered_map<MXNumber, size_t, NumberHash> counts;
-    for (const MXNumber& value : values) ++counts[value];
-    const MXNumber* best = nullptr;
-    size_t bestCount = 0;
-    bool tied = false;
-    for (const MXNumber& value : values) {
-        const size_t count = counts[value];
-        if (count > bestCount) {
-            best = &value;
-            bestCount = count;
-            tied = false;
-        } else if (count == bestCount && !value.isEqualToNumber(*best)) {
-            tied = true;
-        }
-    }
-    if (bestCount < 2 || tied) return std::nullopt;
-    return *best;
+    const MXNumber* mode = uniqueMostFrequent(values);
+    if (mode == nullptr) return std::nullopt;
+    return *mode;
 }
 
 MXExpressionPtr countBuiltin(MXFunctionEvaluator&, const MXBuiltinArguments& arguments, const MXSubstitutions*,
@@ -67,7 +46,8 @@ MXExpressionPtr countBuiltin(MXFunctionEvaluator&, const MXBuiltinArguments& arg
     return numberResult(MXNumber::numberWithDecimal(MXDecimalRecordFromUInt64(arguments.size())));
 }
 
-// The mean is taken first; then every argument is evaluated again for the squared deviations.
+// Every argument is evaluated once; the mean and the squared deviations use the same values,
+// so nested deviations cost linear work and random arguments stay consistent.
 template <MXBuiltinName Name, size_t Correction>
 MXExpressionPtr deviationBuiltin(MXFunctionEvaluator& library, const MXBuiltinArguments& arguments,
                                  const MXSubstitutions* substitutions, MXError* error) {
@@ -75,13 +55,11 @@ MXExpressionPtr deviationBuiltin(MXFunctionEvaluator& library, const MXBuiltinAr
                                                  error)) {
         return nullptr;
     }
-    const std::optional<MXNumbers> first = evaluateArguments(library, arguments, substitutions, error);
-    if (!first) return nullptr;
-    const double mean = averageOf(*first);
-    const std::optional<MXNumbers> second = evaluateArguments(library, arguments, substitutions, error);
-    if (!second) return nullptr;
+    const std::optional<MXNumbers> values = evaluateArguments(library, arguments, substitutions, error);
+    if (!values) return nullptr;
+    const double mean = averageOf(*values);
     double squares = 0;
-    for (const MXNumber& value : *second) squares += (mean - value.doubleValue()) * (mean - value.doubleValue());
+    for (const MXNumber& value : *values) squares += (mean - value.doubleValue()) * (mean - value.doubleValue());
     return doubleResult(std::sqrt(squares / static_cast<double>(arguments.size() - Correction)));
 }
 

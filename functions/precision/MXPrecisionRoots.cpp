@@ -1,12 +1,9 @@
 // sqrt and nthroot on decimal records.
+#include "functions/double/MXImaginaryFlag.h"
 #include "functions/precision/MXPrecisionThemes.h"
-#include "platform/settings/MXUserDefaults.h"
 
 namespace detail {
 namespace {
-
-// Tells the keyboard that the last root was taken of a negative number's magnitude.
-constexpr std::u16string_view kImaginaryKey = u"intIMAGINARY";
 
 // Heron's square root; with an index (evaluated first, the zero record when it fails)
 // the power 1/index, which goes through doubles for every index but 1.
@@ -27,17 +24,9 @@ MXExpressionPtr sqrtBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgumen
 // A negative radicand gives its magnitude (through a double) and raises the flag; a
 // non-negative one lowers a raised flag.
 MXNumber rootedMagnitude(const MXNumber& radicand) {
-    const MXUserDefaults& store = MXUserDefaults::standardUserDefaults();
-    if (radicand.doubleValue() < 0.0) {
-        store.setInteger(1, kImaginaryKey);
-        store.synchronize();
-        return MXNumber(-radicand.doubleValue());
-    }
-    if (store.integerForKey(kImaginaryKey) == 1) {
-        store.setInteger(0, kImaginaryKey);
-        store.synchronize();
-    }
-    return radicand;
+    const bool negative = radicand.doubleValue() < 0.0;
+    noteRadicandSign(negative);
+    return negative ? MXNumber(-radicand.doubleValue()) : radicand;
 }
 
 // The index (evaluated first) is 2 when absent, 0 or failing.

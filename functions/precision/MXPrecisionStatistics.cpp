@@ -1,8 +1,6 @@
-// sum, average, mode, median, stddev and stddevs on decimal records. average and the
-// deviations build on this library's own sum and average.
-#include <algorithm>
-#include <unordered_map>
-
+// sum, average, mode, median, stddev and stddevs on decimal records. average builds on
+// this library's own sum.
+#include "functions/double/MXStatisticsSupport.h"
 #include "functions/precision/MXPrecisionThemes.h"
 
 namespace detail {
@@ -27,39 +25,24 @@ MXExpressionPtr averageBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgu
     return decimalResult(MXDecimalDivide(resultRecord(sum), MXDecimalFromInteger(count)));
 }
 
-struct NumberHash {
-    size_t operator()(const MXNumber& number) const { return number.hash(); }
-};
-
-// The one value with the highest count, when that count is at least 2 and no other value
-// has it, read again as a decimal from its text; nothing otherwise.
+// The unique most frequent value, read again as a decimal from its text.
 std::optional<MXNumber> modeOf(const MXNumbers& values) {
-    std::unordered_map<MXNumber, size_t, NumberHash> counts;
-    for (const MXNumber& value : values) ++counts[value];
-    const MXNumber* winner = nullptr;
-    size_t winnerCount = 0;
-    for (const auto& [value, count] : counts) {
-        if (count < 2 || count < winnerCount) continue;
-        // A second value with the winning count is a tie.
-        winner = count > winnerCount ? &value : nullptr;
-        winnerCount = count;
-    }
-    if (winner == nullptr) return std::nullopt;
-    return MXNumber::numberWithDecimal(MXDecimalRecordFromString(winner->stringValue()));
+    const MXNumber* mode = uniqueMostFrequent(values);
+    if (mode == nullptr) return std::nullopt;
+    return MXNumber::numberWithDecimal(MXDecimalRecordFromString(mode->stringValue()));
 }
 
 // An odd count gives the middle number as the evaluator made it; an even count the
 // decimal mean of the two middle ones.
-MXNumber medianOf(MXNumbers values) {
-    std::stable_sort(values.begin(), values.end(),
-                     [](const MXNumber& left, const MXNumber& right) { return left.compare(right) < 0; });
-    const size_t n = values.size();
-    if (n % 2 == 1) return values[n / 2];
-    return MXNumber::numberWithDecimal(MXDecimalAverage2(values[n / 2 - 1].decimalValue(), values[n / 2].decimalValue()));
+MXNumber medianOf(const MXNumbers& values) {
+    const MXNumbers sorted = sortedAscending(values);
+    const size_t n = sorted.size();
+    if (n % 2 == 1) return sorted[n / 2];
+    return MXNumber::numberWithDecimal(MXDecimalAverage2(sorted[n / 2 - 1].decimalValue(), sorted[n / 2].decimalValue()));
 }
 
-// The mean comes from this library's average; every argument is then evaluated again for
-// the exact squares of the deviations.
+// Every argument is evaluated once: the mean is their decimal sum over the count, and the
+// squares of the deviations are exact on the same values.
 template <MXBuiltinName Name, int64_t Correction>
 MXExpressionPtr deviationBuiltin(MXFunctionEvaluator& library, const MXBuiltinArguments& arguments,
                                  const MXSubstitutions* substitutions, MXError* error) {
@@ -67,17 +50,15 @@ MXExpressionPtr deviationBuiltin(MXFunctionEvaluator& library, const MXBuiltinAr
                                                  error)) {
         return nullptr;
     }
-    const MXExpressionPtr average = callOwnBuiltin(library, u"average", arguments, substitutions, error);
-    if (!average) return nullptr;
-    const MXDecimalRecord mean = resultRecord(average);
+    const std::optional<MXNumbers> values = evaluateArguments(library, arguments, substitutions, error);
+    if (!values) return nullptr;
+    const auto count = static_cast<int64_t>(values->size());
+    const MXDecimalRecord mean = MXDecimalDivide(sumOf(*values), MXDecimalFromInteger(count));
     MXDecimalRecord squares = MXDecimalZero();
-    for (const MXExpressionPtr& argument : arguments) {
-        const std::optional<MXDecimalRecord> value = evaluateDecimal(library, argument, substitutions, error);
-        if (!value) return nullptr;
-        squares = MXDecimalAdd(squares, MXDecimalPower(MXDecimalSubtract(mean, *value), MXDecimalTwo()));
+    for (const MXNumber& value : *values) {
+        squares = MXDecimalAdd(squares, MXDecimalPower(MXDecimalSubtract(mean, value.decimalValue()), MXDecimalTwo()));
     }
-    const auto divisor = static_cast<int64_t>(arguments.size()) - Correction;
-    return decimalResult(MXDecimalSqrt(MXDecimalDivide(squares, MXDecimalFromInteger(divisor))));
+    return decimalResult(MXDecimalSqrt(MXDecimalDivide(squares, MXDecimalFromInteger(count - Correction))));
 }
 
 }  // namespace

@@ -35,6 +35,18 @@ TEST_F(RewritePasses, SelfMatchingRuleWithoutCondition) {
     EXPECT_EQ(log.lines(), std::vector<std::string>{kAbort}) << "only the sum runs into the limit";
 }
 
+// Each pass doubles every leaf: the node limit ends it long before the pass limit would.
+TEST_F(RewritePasses, RuleThatDoublesTheTreeStopsAtTheNodeLimit) {
+    rewriter.addRewriteRule(u"pair(__var1;__var1)", u"__var1");
+    MXLogCapture log;
+    MXExpressionPtr node = rewriter.expressionByRewritingExpression(parsed(u"$x"), evaluator);
+    int depth = 0;
+    for (; node && node->expressionType() == MXExpressionTypeFunction; node = node->arguments().front()) ++depth;
+    // The first tree over 100,000 nodes is 16 deep (2^16 leaves); the one before it is returned.
+    EXPECT_EQ(depth, 15);
+    EXPECT_EQ(log.lines(), std::vector<std::string>{kAbort});
+}
+
 TEST_F(RewritePasses, RulesThatUndoEachOtherStopAtTheLimit) {
     rewriter.addRewriteRule(u"bb(__exp1)", u"aa(__exp1)");
     rewriter.addRewriteRule(u"aa(__exp1)", u"bb(__exp1)");

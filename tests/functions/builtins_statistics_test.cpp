@@ -67,8 +67,8 @@ TEST(DoubleStatistics, TheFirstFailingArgumentEndsTheCall) {
                    MXErrorCodeUnresolvedVariable, u"unable to resolve variable: $a");
 }
 
-// The deviations use a second evaluation of every argument.
-TEST(DoubleStatistics, DeviationEvaluatesEachArgumentTwice) {
+// The deviations evaluate every argument once: the mean and the squares see the same values.
+TEST(DoubleStatistics, DeviationEvaluatesEachArgumentOnce) {
     MXMathEvaluator evaluator;
     int calls = 0;
     evaluator.registerFunction(
@@ -79,9 +79,19 @@ TEST(DoubleStatistics, DeviationEvaluatesEachArgumentTwice) {
         u"tick");
     const auto outcome = builtins_test::evaluate(evaluator, u"stddev(tick();tick())");
     ASSERT_TRUE(outcome.number.has_value());
-    EXPECT_EQ(calls, 4);
-    // Mean of 1 and 2 is 1.5; the second pass sees 3 and 4.
-    EXPECT_DOUBLE_EQ(outcome.number->doubleValue(), std::sqrt((1.5 * 1.5 + 2.5 * 2.5) / 2));
+    EXPECT_EQ(calls, 2);
+    EXPECT_DOUBLE_EQ(outcome.number->doubleValue(), 0.5);
+}
+
+// Deviations nested forty deep finish: the work grows with the depth, not with its power of
+// two. stddev(x;1) is |x - 1| / 2, which goes from 1 towards 1/3.
+TEST(DoubleStatistics, NestedDeviationsTakeLinearWork) {
+    std::u16string text = u"1";
+    for (int depth = 0; depth < 40; ++depth) text = u"stddev(" + text + u";1)";
+    MXMathEvaluator evaluator;
+    const auto outcome = builtins_test::evaluate(evaluator, text);
+    ASSERT_TRUE(outcome.number.has_value());
+    EXPECT_NEAR(outcome.number->doubleValue(), 1.0 / 3, 1e-9);
 }
 
 }  // namespace

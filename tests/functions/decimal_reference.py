@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Writes tests/functions/data/decimal_reference.txt: reference values of the decimal
+"""Prints reference values of the decimal
 functions, computed with mpmath to 60 significant digits. The working precision is
 raised well beyond that, since formulas such as acos(1/x) lose the digits of an argument
 near 1 at 60 digits.
@@ -9,7 +9,6 @@ significant digits and the remainder, so that a test can measure the error of a 
 result beyond the last digit. Arguments carry at most 38 significant digits, so the
 decimal record holds them exactly. Run with Debian's python3 (python3-mpmath).
 """
-import os
 import random
 
 from mpmath import mp, mpf
@@ -156,9 +155,7 @@ def main():
             lines.append(reference_line(name, argument, value))
             count += 1
         assert count >= 200, (name, count)
-    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "data", "decimal_reference.txt")
-    with open(path, "w") as output:
-        output.write("\n".join(lines) + "\n")
+    print("\n".join(lines))
 
 
 if __name__ == "__main__":
