@@ -60,15 +60,13 @@ std::u16string mapCodePoints(std::u16string_view text, Map map) {
 }  // namespace
 
 std::u16string MXLowercase(std::u16string_view text) {
-    bool plain = true;
-    for (char16_t c : text) {
-        if (c >= 0x80 || (c >= u'A' && c <= u'Z')) {
-            plain = false;
-            break;
-        }
+    // ASCII text, the usual case, needs no case tables.
+    std::u16string lowered(text);
+    for (char16_t& c : lowered) {
+        if (c >= 0x80) return mapCodePoints(text, [](UChar32 code) { return u_tolower(code); });
+        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + (u'a' - u'A'));
     }
-    if (plain) return std::u16string(text);
-    return mapCodePoints(text, [](UChar32 c) { return u_tolower(c); });
+    return lowered;
 }
 
 std::u16string MXUppercase(std::u16string_view text) {
