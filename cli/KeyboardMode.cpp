@@ -44,12 +44,10 @@ KeyboardHeadless& keyboardFor(const MxcalcOptions& options) {
     return keyboard;
 }
 
+}  // namespace
+
 LineResult keyboardLine(const std::u16string& input, const MxcalcOptions& options) {
     KeyboardHeadless& keyboard = keyboardFor(options);
     keyboard.controller().evaluate(input);
     return {MXToUtf8(keyboard.spaceTitle()), true};
 }
-
-const bool registered = registerMxcalcMode("keyboard", keyboardLine);
-
-}  // namespace

@@ -37,9 +37,9 @@ LineResult treeLine(const std::u16string& input, const MxcalcOptions& options);
 // No mode option: the value of the expression.
 LineResult evaluateLine(const std::u16string& input, const MxcalcOptions& options);
 
-// Modes added later ("simplify", "rewrite", "keyboard") register their processor under the
-// option's name from their own file, e.g.
-//     static const bool registered = registerMxcalcMode("simplify", simplifyLine);
-bool registerMxcalcMode(const std::string& option, MxcalcLineProcessor processor);
-// The processor registered under the name, or null.
-MxcalcLineProcessor registeredMxcalcMode(const std::string& option);
+// --simplify: the simplified tree's description.
+LineResult simplifyLine(const std::u16string& input, const MxcalcOptions& options);
+// --rewrite: the description of the tree after the rewrite rules.
+LineResult rewriteLine(const std::u16string& input, const MxcalcOptions& options);
+// --keyboard: the space key's title after the keyboard evaluated the input.
+LineResult keyboardLine(const std::u16string& input, const MxcalcOptions& options);

@@ -5,15 +5,9 @@
 #include "engine/expression/MXExpression.h"
 #include "platform/text/MXText.h"
 
-namespace {
-
 LineResult rewriteLine(const std::u16string& input, const MxcalcOptions& options) {
     MXError error;
     const MXExpressionPtr expression = MXExpression::expressionFromString(input, &error);
     if (!expression) return errorLine(error);
     return {MXToUtf8(treeModeEvaluator(options).expressionByRewritingExpression(expression)->description()), true};
 }
-
-const bool registered = registerMxcalcMode("rewrite", rewriteLine);
-
-}  // namespace

@@ -5,8 +5,6 @@
 #include "engine/expression/MXExpression.h"
 #include "platform/text/MXText.h"
 
-namespace {
-
 LineResult simplifyLine(const std::u16string& input, const MxcalcOptions& options) {
     MXError error;
     const MXExpressionPtr expression = MXExpression::expressionFromString(input, &error);
@@ -15,7 +13,3 @@ LineResult simplifyLine(const std::u16string& input, const MxcalcOptions& option
     if (!simplified || !error.isEmpty()) return errorLine(error);
     return {MXToUtf8(simplified->description()), true};
 }
-
-const bool registered = registerMxcalcMode("simplify", simplifyLine);
-
-}  // namespace

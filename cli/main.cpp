@@ -4,17 +4,15 @@
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/MxcalcModes.h"
+#include "cli/SettingsCommand.h"
 #include "engine/operators/MXMathOperatorSet.h"
 #include "platform/text/MXText.h"
-
-#if __has_include("cli/SettingsCommand.h")
-#include "cli/SettingsCommand.h"
-#define MXCALC_HAS_SETTINGS 1
-#endif
 
 namespace {
 
@@ -80,28 +78,18 @@ CLI::App* declareSettingsCommand(CLI::App& app, Invocation& invocation) {
 }
 
 int runSettings(const Invocation& invocation) {
-#ifdef MXCALC_HAS_SETTINGS
     std::optional<std::string> value;
     if (!invocation.settingsValue.empty()) value = invocation.settingsValue.front();
     return runSettingsCommand(invocation.settingsAction, invocation.settingsKey, value, invocation.settingsShared,
                               invocation.options.settingsDir);
-#else
-    (void)invocation;
-    std::puts("error: settings are not available");
-    return 1;
-#endif
 }
 
-// The processor of the chosen mode, or null when that mode is not built in.
-MxcalcLineProcessor chosenMode(const MxcalcOptions& options, std::string& name) {
+MxcalcLineProcessor chosenMode(const MxcalcOptions& options) {
     if (options.tokens) return tokensLine;
     if (options.tree) return treeLine;
-    for (const auto& [chosen, mode] : {std::pair{options.simplify, "simplify"}, std::pair{options.rewrite, "rewrite"},
-                                       std::pair{options.keyboard, "keyboard"}}) {
-        if (!chosen) continue;
-        name = mode;
-        return registeredMxcalcMode(mode);
-    }
+    if (options.simplify) return simplifyLine;
+    if (options.rewrite) return rewriteLine;
+    if (options.keyboard) return keyboardLine;
     return evaluateLine;
 }
 
@@ -113,12 +101,7 @@ bool processInput(const std::string& input, MxcalcLineProcessor process, const M
 }
 
 int processInputs(const Invocation& invocation) {
-    std::string modeName;
-    const MxcalcLineProcessor process = chosenMode(invocation.options, modeName);
-    if (process == nullptr) {
-        std::fprintf(stderr, "mxcalc: --%s is not available in this build\n", modeName.c_str());
-        return usageErrorStatus;
-    }
+    const MxcalcLineProcessor process = chosenMode(invocation.options);
     if (invocation.options.percent) MXMathOperatorSet::defaultOperatorSet()->setInterpretsPercentSignAsModulo(false);
     bool allSucceeded = true;
     if (!invocation.expressions.empty()) {
@@ -134,9 +117,23 @@ int processInputs(const Invocation& invocation) {
     return allSucceeded ? 0 : 1;
 }
 
+// Arguments that are all expressions (none is an option or the settings command) are what
+// the option parser would make of them; taking them directly spares a process the parser's
+// set-up, most of its start-up time.
+std::optional<Invocation> plainExpressions(int argc, char** argv) {
+    if (argc < 2) return std::nullopt;
+    Invocation invocation;
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '-' || std::string_view(argv[i]) == "settings") return std::nullopt;
+        invocation.expressions.emplace_back(argv[i]);
+    }
+    return invocation;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<Invocation> plain = plainExpressions(argc, argv)) return processInputs(*plain);
     CLI::App app{description, "mxcalc"};
     Invocation invocation;
     declareOptions(app, invocation);

@@ -57,14 +57,27 @@ std::u16string mapCodePoints(std::u16string_view text, Map map) {
     }
     return out;
 }
+
+// The lower case of a code unit whose mapping needs no case tables, or -1: ASCII, the signs
+// the operator table uses (¬ ° º × ÷, punctuation, arrows, mathematical operators) and the
+// Greek letters of the standard aliases.
+int simpleLowercase(char16_t c) {
+    if (c < 0x80) return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
+    if (c == 0xAC || (c >= 0xB0 && c <= 0xBF) || c == 0xD7 || c == 0xF7) return c;
+    if ((c >= 0x2000 && c <= 0x20CF) || (c >= 0x2190 && c <= 0x23FF)) return c;
+    if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) return c + 0x20;
+    if ((c >= 0x3B1 && c <= 0x3C9) || c == 0x3D5) return c;
+    return -1;
+}
+
 }  // namespace
 
 std::u16string MXLowercase(std::u16string_view text) {
-    // ASCII text, the usual case, needs no case tables.
     std::u16string lowered(text);
     for (char16_t& c : lowered) {
-        if (c >= 0x80) return mapCodePoints(text, [](UChar32 code) { return u_tolower(code); });
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + (u'a' - u'A'));
+        const int simple = simpleLowercase(c);
+        if (simple < 0) return mapCodePoints(text, [](UChar32 code) { return u_tolower(code); });
+        c = static_cast<char16_t>(simple);
     }
     return lowered;
 }

@@ -46,6 +46,8 @@ TEST_F(MxcalcEvaluate, PrintsOneLinePerInputAndTheStatus) {
         {"optional argument failed but a number came", "'round(2.5;$digits)'", "", "3\n", 0},
         {"standard input", "", "2*3\\n$y\\n7-10\\n", "6\nerror 14: unable to resolve variable: $y\n-3\n", 1},
         {"negative first argument", "-- -2^2", "", "-4\n", 0},
+        {"expressions behind the separator", "-- 2+3 'foo()'", "", "5\nerror 15: unable to resolve function: foo\n", 1},
+        {"an expression beside the settings command", "2+3 settings", "", "", 2},
         {"radians by default", "'sin(30)'", "", described(std::sin(30.0)) + "\n", 0},
         {"degrees", "--degrees 'sin(30)' 'asin(1)'", "", described(std::sin(30.0 / 180 * pi)) + "\n90\n", 0},
         {"tangent pole in degrees", "--degrees 'tan(90)'", "", "NaN\n", 0},

@@ -23,10 +23,10 @@ std::string quoted(const std::string& text) {
 // Runs mxcalc with the arguments, feeding `input` (when given) to its standard input.
 Outcome run(const std::vector<std::string>& arguments, const char* input = nullptr) {
     std::string command;
-    if (input != nullptr) command = "printf '%s' " + quoted(input) + " | ";
-    command += quoted(MX_MXCALC_PATH);
-    for (const auto& argument : arguments) command += " " + quoted(argument);
-    command += " 2>/dev/null";
+    if (input != nullptr) command.append("printf '%s' ").append(quoted(input)).append(" | ");
+    command.append(quoted(MX_MXCALC_PATH));
+    for (const auto& argument : arguments) command.append(" ").append(quoted(argument));
+    command.append(" 2>/dev/null");
     Outcome outcome;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return {{}, -1};
