@@ -1,3 +1,4 @@
+// Evaluation failures: codes, messages and keys, the error slot, and nesting too deep to evaluate.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -37,9 +38,7 @@ TEST_F(EvaluatorErrors, ReportEachFailureWithItsCodeMessageAndKey) {
     const ErrorCase cases[] = {
         {"unknown variable", fn(u"add", {num(1), var(u"x")}), MXErrorCodeUnresolvedVariable,
          u"unable to resolve variable: $x", {{MXUnknownVariableKey, u"x"}}},
-        {"unknown function", fn(u"foo", {num(1)}), MXErrorCodeUnresolvedFunction, u"unable to resolve function: foo",
-         {{MXUnknownFunctionKey, u"foo"}}},
-        {"function named in capitals", fn(u"FOO", {}), MXErrorCodeUnresolvedFunction,
+        {"unknown function in capitals", fn(u"FOO", {num(1)}), MXErrorCodeUnresolvedFunction,
          u"unable to resolve function: foo", {{MXUnknownFunctionKey, u"foo"}}},
         {"number node without a number", fn(u"nonumber"), MXErrorCodeInvalidFunctionReturnType,
          u"invalid return type from nonumber function", {}},
@@ -76,23 +75,82 @@ TEST_F(EvaluatorErrors, FailWithoutASlot) {
     EXPECT_FALSE(evaluator.evaluateExpression(nullptr, nullptr, nullptr).has_value());
 }
 
-TEST_F(EvaluatorErrors, ParseErrorsOfTextReachTheCaller) {
-    const Outcome outcome = evaluateText(evaluator, u"1+");
-    EXPECT_FALSE(outcome.value.has_value());
-    EXPECT_EQ(outcome.error.code(), MXErrorCodeBinaryOperatorMissingRightOperand);
-}
-
-TEST_F(EvaluatorErrors, UnsupportedSubstitutionValueIsAnUnresolvedVariable) {
+TEST_F(EvaluatorErrors, TextsReportParseErrorsUnsupportedValuesAndNoDomainErrors) {
+    expectError(evaluateText(evaluator, u"1+"), MXErrorCodeBinaryOperatorMissingRightOperand,
+                u"no right operand to binary +", "parse error");
     const MXSubstitutions substitutions{{u"x", std::monostate{}}};
     expectError(evaluateText(evaluator, u"1 + $x", &substitutions), MXErrorCodeUnresolvedVariable,
                 u"unable to resolve variable: $x", "unsupported value");
-}
-
-TEST_F(EvaluatorErrors, DomainErrorsAreNumbersNotErrors) {
     const Outcome outcome = evaluateText(evaluator, u"1/0");
     ASSERT_TRUE(outcome.value.has_value());
     EXPECT_TRUE(std::isinf(outcome.value->doubleValue()));
     EXPECT_TRUE(outcome.error.isEmpty());
+}
+
+constexpr size_t kLimit = MXMathEvaluator::kMaximumEvaluationDepth;
+
+struct SelfReferenceCase {
+    const char* name;
+    MXSubstitutions substitutions;
+    std::u16string text;
+};
+
+TEST(EvaluatorDepth, SelfReferringSubstitutionsFailAsUnresolvedVariables) {
+    MXMathEvaluator evaluator;
+    const SelfReferenceCase cases[] = {
+        {"text refers to itself", {{u"x", std::u16string(u"$x+1")}}, u"$x"},
+        {"two texts refer to each other", {{u"x", std::u16string(u"$y*2")}, {u"y", std::u16string(u"$x")}}, u"1+$x"},
+        {"expression refers to itself", {{u"x", fn(u"negate", {var(u"x")})}}, u"$x"},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = evaluateText(evaluator, c.text, &c.substitutions);
+        EXPECT_FALSE(outcome.value.has_value()) << c.name;
+        EXPECT_EQ(outcome.error.code(), MXErrorCodeUnresolvedVariable) << c.name;
+        EXPECT_TRUE(outcome.error.userInfo().contains(MXUnknownVariableKey)) << c.name;
+        expectValue(evaluateText(evaluator, u"2+3"), 5, std::string(c.name) + ": evaluator still usable");
+    }
+}
+
+TEST(EvaluatorDepth, SelfReferringResolverAnswerFails) {
+    MXMathEvaluator evaluator;
+    evaluator.setVariableResolver([](const std::u16string&) -> MXValue { return std::u16string(u"$v-1"); });
+    expectError(evaluateText(evaluator, u"$v"), MXErrorCodeUnresolvedVariable, u"unable to resolve variable: $v",
+                "resolver");
+}
+
+TEST(EvaluatorDepth, ChainsEvaluateUpToTheLimitAndFailCleanlyBeyond) {
+    MXMathEvaluator evaluator;
+    expectValue(evaluateTree(evaluator, chain(kLimit, num(1))), 1, "negate chain at the limit");
+    expectValue(evaluateTree(evaluator, chain(kLimit - 1, num(2), u"abs")), 2, "abs chain");
+    for (size_t depth : {kLimit + 1, size_t{200000}}) {
+        const std::string context = "depth " + std::to_string(depth);
+        expectError(evaluateTree(evaluator, chain(depth, num(1))), MXErrorCodeInvalidFunctionReturnType,
+                    u"expression nested too deeply in negate function", context);
+        expectValue(evaluateTree(evaluator, chain(10, num(1))), 1, context + ": evaluator still usable");
+    }
+}
+
+TEST(EvaluatorDepth, FunctionCallingItselfEndsWithAnError) {
+    MXMathEvaluator evaluator;
+    ASSERT_TRUE(evaluator.registerFunction(
+        [](const std::vector<MXExpressionPtr>&, const MXSubstitutions* substitutions, MXMathEvaluator& self,
+           MXError* error) -> MXExpressionPtr {
+            const auto value = self.evaluateString(u"again()", substitutions, error);
+            return value ? MXExpression::numberExpressionWithNumber(value) : nullptr;
+        },
+        u"again"));
+    expectError(evaluateText(evaluator, u"again()"), MXErrorCodeInvalidFunctionReturnType,
+                u"expression nested too deeply in again function", "recursion");
+}
+
+TEST(EvaluatorDepth, DeeplyNestedTextNeverCrashes) {
+    MXMathEvaluator evaluator;
+    const auto nested = [](size_t depth) {
+        return std::u16string(depth, u'(') + u"-1" + std::u16string(depth, u')');
+    };
+    expectValue(evaluateText(evaluator, nested(100)), -1, "100 brackets");
+    const Outcome deep = evaluateText(evaluator, nested(100000));
+    EXPECT_TRUE(deep.value.has_value() || !deep.error.isEmpty());
 }
 
 }  // namespace

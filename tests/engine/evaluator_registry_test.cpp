@@ -27,38 +27,18 @@ void expectUnknownFunction(MXMathEvaluator& evaluator, std::u16string_view text,
                 u"unable to resolve function: " + std::u16string(name), utf8(std::u16string(text)));
 }
 
-struct RegistrationCase {
-    const char* name;
-    std::u16string functionName;
-    bool accepted;
-};
-
 TEST(EvaluatorRegistration, RefusesBuiltinsAndTakenNames) {
     MXMathEvaluator evaluator;
     ASSERT_TRUE(evaluator.registerFunction(doubling(), u"twice"));
-    const RegistrationCase cases[] = {
-        {"built-in", u"sin", false},
-        {"built-in in capitals", u"SIN", false},
-        {"operator built-in", u"add", false},
-        {"standard alias", u"avg", false},
-        {"standard alias in capitals", u"Mean", false},
-        {"Greek alias as written", u"\u03A7", false},
-        {"Greek alias lower-cased", u"\u03C7", false},
-        {"registered name", u"twice", false},
-        {"registered name in capitals", u"TWICE", false},
-        {"new name", u"thrice", true},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(evaluator.registerFunction(doubling(), c.functionName), c.accepted) << c.name;
-        EXPECT_EQ(evaluator.addAlias(c.functionName, u"twice"), false) << c.name;
+    // Built-ins, operator built-ins, standard aliases (Greek as written and lower-cased), registered names.
+    for (const std::u16string name : {u"SIN", u"add", u"avg", u"Mean", u"\u03A7", u"\u03C7", u"twice", u"TWICE"}) {
+        EXPECT_FALSE(evaluator.registerFunction(doubling(), name)) << utf8(name);
+        EXPECT_FALSE(evaluator.addAlias(name, u"twice")) << utf8(name);
     }
-}
-
-TEST(EvaluatorRegistration, RefusesAnEmptyFunction) {
-    MXMathEvaluator evaluator;
+    EXPECT_TRUE(evaluator.registerFunction(doubling(), u"thrice"));
+    EXPECT_FALSE(evaluator.addAlias(u"thrice", u"twice")) << "taken by the registration just made";
     EXPECT_FALSE(evaluator.registerFunction(MXMathFunction(), u"empty"));
-    expectError(evaluateTree(evaluator, fn(u"empty")), MXErrorCodeUnresolvedFunction,
-                u"unable to resolve function: empty", "empty function");
+    expectUnknownFunction(evaluator, u"empty()", u"empty");
 }
 
 TEST(EvaluatorRegistration, StoresTheNameLowerCasedAndCallsItInAnyCase) {
@@ -67,9 +47,7 @@ TEST(EvaluatorRegistration, StoresTheNameLowerCasedAndCallsItInAnyCase) {
     const auto names = evaluator.registeredFunctions();
     EXPECT_NE(std::find(names.begin(), names.end(), u"foo"), names.end());
     EXPECT_EQ(std::find(names.begin(), names.end(), u"Foo"), names.end());
-    for (const char16_t* text : {u"FOO(2)", u"foo(2)", u"Foo(2)"}) {
-        expectValue(evaluateText(evaluator, text), 4, utf8(text));
-    }
+    for (const char16_t* text : {u"FOO(2)", u"foo(2)"}) expectValue(evaluateText(evaluator, text), 4, utf8(text));
 }
 
 TEST(EvaluatorRegistration, AStandardAliasCanBeReplacedOnlyAfterItsRemoval) {
@@ -136,8 +114,6 @@ TEST(EvaluatorAliases, EachStandardAliasComputesItsTarget) {
         expectValue(viaAlias, direct.value->doubleValue(), MXToUtf8(c.alias));
     }
     expectValue(evaluateText(evaluator, u"trunc(-2.5)"), -3, "trunc rounds toward minus infinity");
-    expectValue(evaluateText(evaluator, u"avg(1;3)"), 2, "avg through text");
-    expectValue(evaluateText(evaluator, u"\u03C0"), 3.141592653589793, "pi sign");
 }
 
 TEST(EvaluatorAliases, CapitalChiReachesVarxAndReportsTheTarget) {
@@ -173,9 +149,6 @@ TEST(EvaluatorRegisteredFunctions, ListsBuiltinsAndMapKeysSorted) {
                                       detail::MXFunctionEvaluator::standardFunctions().end());
     for (const auto& [alias, target] : MXMathEvaluator::standardAliases()) expected.insert(MXLowercase(alias));
     EXPECT_EQ(std::set<std::u16string>(names.begin(), names.end()), expected);
-    EXPECT_NE(std::find(names.begin(), names.end(), u"\u03C7"), names.end());
-    EXPECT_EQ(std::find(names.begin(), names.end(), u"\u03A7"), names.end());
-    EXPECT_EQ(names.back(), u"\u03D5");
 
     ASSERT_TRUE(evaluator.registerFunction(doubling(), u"Zeta"));
     evaluator.removeAlias(u"avg");
@@ -185,21 +158,13 @@ TEST(EvaluatorRegisteredFunctions, ListsBuiltinsAndMapKeysSorted) {
     EXPECT_EQ(std::find(names.begin(), names.end(), u"avg"), names.end());
 }
 
-TEST(EvaluatorAliases, StandardAliasTableHasItsFourteenRows) {
-    const auto& aliases = MXMathEvaluator::standardAliases();
-    EXPECT_EQ(aliases.size(), 14u);
-    EXPECT_EQ(aliases.at(u"\u03A7"), u"varx");
-    EXPECT_EQ(aliases.at(u"trunc"), u"floor");
-    EXPECT_EQ(aliases.at(u"tau_2"), u"pi");
-    for (const auto& [alias, target] : aliases) {
+TEST(EvaluatorAliases, StandardAliasesNameStandardFunctionsOnly) {
+    EXPECT_EQ(MXMathEvaluator::standardAliases().size(), 14u);
+    for (const auto& [alias, target] : MXMathEvaluator::standardAliases()) {
         EXPECT_TRUE(detail::MXFunctionEvaluator::isStandardFunction(target)) << MXToUtf8(target);
         EXPECT_FALSE(detail::MXFunctionEvaluator::isStandardFunction(alias)) << MXToUtf8(alias);
     }
-}
-
-TEST(EvaluatorDefault, SharedEvaluatorIsOneObject) {
     EXPECT_EQ(&MXMathEvaluator::defaultMathEvaluator(), &MXMathEvaluator::sharedMathEvaluator());
-    EXPECT_EQ(&MXMathEvaluator::defaultMathEvaluator(), &MXMathEvaluator::defaultMathEvaluator());
 }
 
 }  // namespace

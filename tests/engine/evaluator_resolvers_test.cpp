@@ -39,15 +39,13 @@ TEST(EvaluatorSubstitutions, NumbersComeBackAsStored) {
     MXMathEvaluator evaluator;
     const MXNumber decimalTwo = MXNumber::numberWithDecimal(MXDecimalRecordFromString(std::u16string_view(u"2.5")));
     const MXSubstitutions substitutions{{u"d", decimalTwo}, {u"i", MXNumber::numberWithLongLong(7)}};
-    const Outcome decimal = evaluateTree(evaluator, var(u"d"), &substitutions);
-    ASSERT_TRUE(decimal.value.has_value());
-    EXPECT_EQ(decimal.value->kind(), MXNumberKind::Decimal);
-    const Outcome integer = evaluateTree(evaluator, var(u"i"), &substitutions);
-    ASSERT_TRUE(integer.value.has_value());
-    EXPECT_EQ(integer.value->kind(), MXNumberKind::Int64);
-    const Outcome node = evaluateTree(evaluator, dec(u"1.25"));
-    ASSERT_TRUE(node.value.has_value());
-    EXPECT_EQ(node.value->kind(), MXNumberKind::Decimal);
+    const std::pair<MXExpressionPtr, MXNumberKind> cases[] = {
+        {var(u"d"), MXNumberKind::Decimal}, {var(u"i"), MXNumberKind::Int64}, {dec(u"1.25"), MXNumberKind::Decimal}};
+    for (const auto& [tree, kind] : cases) {
+        const Outcome outcome = evaluateTree(evaluator, tree, &substitutions);
+        ASSERT_TRUE(outcome.value.has_value()) << utf8(tree->description());
+        EXPECT_EQ(outcome.value->kind(), kind) << utf8(tree->description());
+    }
 }
 
 TEST(EvaluatorVariableResolver, AnswersWhatSubstitutionsLack) {

@@ -1,0 +1,118 @@
+// Evaluation of texts with the default evaluator and the evaluator's operator set; the precision
+// and angle settings.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/evaluator/MXMathParsing.h"
+#include "engine/operators/MXMathOperatorSet.h"
+#include "functions/library/MXFunctionEvaluator.h"
+#include "functions/precision/MXPrecisionFunctionEvaluator.h"
+#include "platform/log/MXLog.h"
+#include "tests/engine/evaluator_support.h"
+
+namespace {
+
+using namespace evaluator_test;
+using namespace expression_test;
+
+// Results, and failures with an error slot (or none), leave the log empty.
+TEST(MathParsing, EvaluatesWithTheDefaultEvaluatorAndFillsTheSlotQuietly) {
+    MXLogCapture log;
+    const auto infinite = MXNumberByEvaluatingString(u"1/0");
+    ASSERT_TRUE(infinite.has_value());
+    EXPECT_EQ(infinite->kind(), MXNumberKind::Double);
+    EXPECT_TRUE(std::isinf(infinite->doubleValue()) && infinite->doubleValue() > 0);
+    const MXSubstitutions substitutions{{u"x", MXNumber(4.0)}};
+    EXPECT_DOUBLE_EQ(MXNumberByEvaluatingString(u"$x*$x", &substitutions)->doubleValue(), 16);
+    MXError error;
+    EXPECT_FALSE(MXNumberByEvaluatingString(u"$nowhere", nullptr, &error).has_value());
+    EXPECT_EQ(error.code(), MXErrorCodeUnresolvedVariable);
+    EXPECT_FALSE(MXNumberByEvaluatingString(u"$nowhere", nullptr, nullptr).has_value());
+    MXMathEvaluator evaluator;
+    EXPECT_FALSE(evaluator.evaluateString(u"foo(", nullptr, nullptr).has_value());
+    EXPECT_TRUE(log.lines().empty());
+}
+
+TEST(MathParsing, LogsFailuresOfTheFormsWithoutErrorSlot) {
+    MXMathEvaluator evaluator;
+    const auto failing = {
+        +[](MXMathEvaluator&) { return MXNumberByEvaluatingString(u"1+"); },
+        +[](MXMathEvaluator& own) { return own.evaluateString(u"1+"); },
+    };
+    for (const auto& evaluate : failing) {
+        MXLogCapture log;
+        EXPECT_FALSE(evaluate(evaluator).has_value());
+        ASSERT_EQ(log.lines().size(), 1u);
+        MXError expected;
+        MXNumberByEvaluatingString(u"1+", nullptr, &expected);
+        EXPECT_EQ(log.lines()[0], "error: " + MXToUtf8(expected.description()));
+    }
+}
+
+TEST(MathParsing, TextIsTokenizedWithTheEvaluatorsOperatorSet) {
+    MXMathEvaluator percent;
+    const auto ownSet = MXMathOperatorSet::defaultOperatorSet()->copy();
+    ownSet->setInterpretsPercentSignAsModulo(false);
+    percent.setOperatorSet(ownSet);
+    expectValue(evaluateText(percent, u"50+10%"), 55, "percent set");
+    const MXSubstitutions substitutions{{u"x", std::u16string(u"200-10%")}};
+    expectValue(evaluateText(percent, u"$x", &substitutions), 180, "substitution text");
+
+    MXMathEvaluator modulo;
+    EXPECT_EQ(modulo.operatorSet(), MXMathOperatorSet::defaultOperatorSet());
+    ASSERT_TRUE(modulo.operatorSet()->interpretsPercentSignAsModulo());
+    expectValue(evaluateText(modulo, u"7%3"), 1, "modulo set");
+    EXPECT_FALSE(evaluateText(modulo, u"50+10%").value.has_value());
+}
+
+bool isPrecise(const detail::MXFunctionEvaluator* library) {
+    return dynamic_cast<const detail::MXPrecisionFunctionEvaluator*>(library) != nullptr;
+}
+
+// Each step: the setting, and whether the library must be a new one.
+TEST(EvaluatorPrecision, EveryChangeCreatesAFreshLibraryAndOnlyThen) {
+    const std::pair<bool, bool> steps[] = {{false, false}, {true, true}, {true, false}, {false, true}};
+    MXMathEvaluator evaluator;
+    EXPECT_FALSE(evaluator.usesHighPrecisionEvaluation());
+    for (const auto& [precise, fresh] : steps) {
+        const detail::MXFunctionEvaluator* before = &evaluator.functionEvaluator();
+        evaluator.setUsesHighPrecisionEvaluation(precise);
+        const detail::MXFunctionEvaluator* after = &evaluator.functionEvaluator();
+        EXPECT_EQ(evaluator.usesHighPrecisionEvaluation(), precise);
+        EXPECT_EQ(after != before, fresh) << precise;
+        EXPECT_EQ(isPrecise(after), precise);
+        EXPECT_EQ(after->evaluator(), &evaluator);
+        const Outcome third = evaluateText(evaluator, u"1/3");
+        ASSERT_TRUE(third.value.has_value());
+        EXPECT_EQ(third.value->kind(), precise ? MXNumberKind::Decimal : MXNumberKind::Double);
+    }
+}
+
+TEST(EvaluatorPrecision, SwitchingInsideAFunctionCallKeepsTheRunningLibrary) {
+    MXMathEvaluator evaluator;
+    ASSERT_TRUE(evaluator.registerFunction(
+        [](const std::vector<MXExpressionPtr>& arguments, const MXSubstitutions* substitutions,
+           MXMathEvaluator& self, MXError* error) -> MXExpressionPtr {
+            self.setUsesHighPrecisionEvaluation(!self.usesHighPrecisionEvaluation());
+            const auto value = self.evaluateExpression(arguments.at(0), substitutions, error);
+            return value ? MXExpression::numberExpressionWithNumber(value) : nullptr;
+        },
+        u"flip"));
+    expectValue(evaluateText(evaluator, u"sqrt(flip(flip(16)) + flip(9))"), 5, "nested switches");
+    EXPECT_TRUE(evaluator.usesHighPrecisionEvaluation());
+    expectValue(evaluateText(evaluator, u"flip(2)*3"), 6, "switch back");
+    EXPECT_FALSE(evaluator.usesHighPrecisionEvaluation());
+}
+
+TEST(EvaluatorAngleMode, DefaultsToRadiansAndTrigonometryFollowsIt) {
+    MXMathEvaluator evaluator;
+    EXPECT_EQ(evaluator.angleMeasurementMode(), MXAngleMeasurementModeRadians);
+    expectValue(evaluateText(evaluator, u"sin(30)"), std::sin(30.0), "radians");
+    evaluator.setAngleMeasurementMode(MXAngleMeasurementModeDegrees);
+    const Outcome degrees = evaluateText(evaluator, u"sin(30)");
+    ASSERT_TRUE(degrees.value);
+    EXPECT_NEAR(degrees.value->doubleValue(), 0.5, 1e-15);
+}
+
+}  // namespace
