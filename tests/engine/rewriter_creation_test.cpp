@@ -1,5 +1,6 @@
-// Creating rules from text: what is refused and logged, conditions that do not parse, and
-// the description.
+// Creating rules from text (refusals, conditions that do not parse, the description) and the
+// evaluator's entry points, which use the process-wide rewriter.
+#include <cmath>
 #include <regex>
 
 #include "platform/log/MXLog.h"
@@ -44,13 +45,15 @@ TEST(RewriteRuleCreation, RefusedRulesAreLoggedAndNotAdded) {
     EXPECT_EQ(rewriter.rewriteRules().size(), standardCount);
 }
 
-TEST(RewriteRuleCreation, ConditionThatDoesNotParseIsDropped) {
+// A condition that does not parse is dropped silently, like an empty one.
+TEST(RewriteRuleCreation, ConditionThatDoesNotParseOrIsEmptyMeansNone) {
     MXLogCapture log;
-    const auto rule = detail::MXRewriteRule::rewriteRuleWithTemplate(u"keep(__exp1)", u"__exp1", u"__exp1 >");
-    ASSERT_NE(rule, nullptr);
-    EXPECT_EQ(rule->condition(), nullptr);
+    for (const char16_t* condition : {u"__exp1 >", u"", u"1"}) {
+        const auto rule = detail::MXRewriteRule::rewriteRuleWithTemplate(u"keep(__exp1)", u"__exp1", condition);
+        ASSERT_NE(rule, nullptr);
+        EXPECT_EQ(rule->condition() == nullptr, condition != std::u16string_view(u"1")) << utf8(condition);
+    }
     EXPECT_TRUE(log.lines().empty());
-
     MXMathEvaluator evaluator;
     MXExpressionRewriter rewriter;
     rewriter.addRewriteRule(u"__exp1", u"keep(__exp1)", u"__exp1 >");
@@ -58,21 +61,47 @@ TEST(RewriteRuleCreation, ConditionThatDoesNotParseIsDropped) {
         << "applies without a condition";
 }
 
-TEST(RewriteRuleCreation, EmptyConditionMeansNone) {
-    const auto rule = detail::MXRewriteRule::rewriteRuleWithTemplate(u"keep(__exp1)", u"__exp1", u"");
-    ASSERT_NE(rule, nullptr);
-    EXPECT_EQ(rule->condition(), nullptr);
-    const auto conditional = detail::MXRewriteRule::rewriteRuleWithTemplate(u"keep(__exp1)", u"__exp1", u"1");
-    ASSERT_NE(conditional, nullptr);
-    EXPECT_NE(conditional->condition(), nullptr);
-}
-
 TEST(RewriteRuleCreation, DescriptionShowsTemplateAndReplacement) {
     const auto rule = detail::MXRewriteRule::rewriteRuleWithTemplate(u"0 + __exp1", u"__exp1");
-    ASSERT_NE(rule, nullptr);
     const std::string text = utf8(rule->description());
     EXPECT_TRUE(std::regex_match(text, std::regex(R"(<MXRewriteRule: 0x[0-9a-f]+> \(add\(0,__exp1\(\)\) => __exp1\(\)\))")))
         << text;
+}
+
+std::string rewrittenBy(MXMathEvaluator& evaluator, std::u16string_view text) {
+    return described(evaluator.expressionByRewritingExpression(parsed(text)));
+}
+
+TEST(EvaluatorRewriting, StandardRulesThroughTheEvaluator) {
+    const RewriteCase cases[] = {
+        {u"$x + 0", "$x"}, {u"2 * $x", "multiply($x,2)"}, {u"$x / $x", "divide($x,$x)"},
+        {u"(1 * $x + 0) * ($x - $x + $x)", "pow($x,2)"},
+    };
+    MXMathEvaluator evaluator;
+    for (const auto& c : cases) EXPECT_EQ(rewrittenBy(evaluator, c.input), c.result) << utf8(c.input);
+}
+
+TEST(EvaluatorRewriting, SimplifiesWithThisEvaluator) {
+    MXMathEvaluator radians;
+    MXMathEvaluator degrees;
+    degrees.setAngleMeasurementMode(MXAngleMeasurementModeDegrees);
+    EXPECT_EQ(rewrittenBy(degrees, u"sin(90) * $x"), "$x");
+    EXPECT_EQ(rewrittenBy(radians, u"sin(90) * $x"),
+              "multiply($x," + utf8(MXNumber(std::sin(90.0)).description()) + ")");
+}
+
+TEST(EvaluatorRewriting, AddedRulesAreSharedByAllEvaluators) {
+    MXMathEvaluator adding;
+    MXMathEvaluator other;
+    const size_t before = MXExpressionRewriter::defaultRewriter().rewriteRules().size();
+    EXPECT_EQ(rewrittenBy(other, u"evaluatorshared($x)"), "evaluatorshared($x)");
+    adding.addRewriteRule(u"__exp1", u"evaluatorshared(__exp1)", u"");
+    EXPECT_EQ(rewrittenBy(other, u"evaluatorshared($x)"), "$x");
+
+    MXLogCapture log;
+    adding.addRewriteRule(u"__exp1", u"evaluatorshared(", u"");
+    EXPECT_EQ(log.lines().size(), 1u);
+    EXPECT_EQ(MXExpressionRewriter::defaultRewriter().rewriteRules().size(), before + 1);
 }
 
 }  // namespace

@@ -1,6 +1,13 @@
 // Passes: rewriting repeats until nothing changes, and gives up after 256 passes with
 // "ABORT: replacement limit reached", returning the tree as simplified at the last start.
+// Conditions: evaluated with the matched parts, false when they cannot be evaluated, and the
+// parity tests of the nthroot rules in either meaning of "%".
+#include <cstdlib>
+
+#include "engine/operators/MXMathOperatorSet.h"
 #include "platform/log/MXLog.h"
+#include "tests/engine/evaluator_support.h"
+#include "tests/engine/operators_default_set_guard.h"
 #include "tests/engine/rewriter_support.h"
 
 using namespace rewriter_test;
@@ -13,17 +20,12 @@ using RewritePasses = RewriterTest;
 
 // A rule that matches its own result with a new node each time; the condition counts passes.
 TEST_F(RewritePasses, SelfMatchingRuleStopsAtTheLimit) {
-    int passes = 0;
-    evaluator.registerFunction(
-        [&passes](const std::vector<MXExpressionPtr>&, const MXSubstitutions*, MXMathEvaluator&, MXError*) {
-            ++passes;
-            return MXExpression::numberExpressionWithNumber(MXNumber(1.0));
-        },
-        u"tick");
+    size_t passes = 0;
+    evaluator.registerFunction(evaluator_test::counting(passes, 1), u"tick");
     rewriter.addRewriteRule(u"__exp1 + 1", u"__exp1 + 1", u"tick()");
     MXLogCapture log;
     EXPECT_EQ(rewrite(u"$x + 1"), "add($x,1)");
-    EXPECT_EQ(passes, MXExpressionRewriter::kMaximumPasses);
+    EXPECT_EQ(passes, size_t(MXExpressionRewriter::kMaximumPasses));
     EXPECT_EQ(log.lines(), std::vector<std::string>{kAbort});
 }
 
@@ -75,6 +77,68 @@ TEST_F(RewritePasses, LimitBoundary) {
         EXPECT_EQ(rewrite(c.input), c.result) << utf8(c.input);
         EXPECT_EQ(log.contains(kAbort), c.aborted) << utf8(c.input);
     }
+}
+
+using RewriteConditions = RewriterTest;
+
+TEST_F(RewriteConditions, MatchedPartsAreAlsoVariables) {
+    rewriter.addRewriteRule(u"__exp1", u"positive(__exp1)", u"$__exp1 > 0");
+    const RewriteCase cases[] = {
+        {u"positive($p)", "$p"}, {u"positive($n)", "positive($n)"}, {u"positive(2)", "2"},
+        {u"positive(-2)", "positive(-2)"}, {u"positive($x)", "positive($x)"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(rewrite(c.input), c.result) << utf8(c.input);
+}
+
+TEST_F(RewriteConditions, ConditionThatCannotBeEvaluatedDoesNotHold) {
+    int calls = 0;
+    evaluator.registerFunction(
+        [&calls](const std::vector<MXExpressionPtr>&, const MXSubstitutions*, MXMathEvaluator&, MXError* error) {
+            ++calls;
+            MXError::fillEmptySlot(error, MXError::engineError(MXErrorCodeInvalidArgument, u"refused"));
+            return MXExpressionPtr();
+        },
+        u"refuse");
+    rewriter.addRewriteRule(u"__exp1", u"guarded(__exp1)", u"refuse(__exp1)");
+    rewriter.addRewriteRule(u"__exp1", u"unknown(__exp1)", u"nosuchfunction(__exp1) == 0");
+    EXPECT_EQ(rewrite(u"guarded($p)"), "guarded($p)");
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(rewrite(u"unknown(1)"), "unknown(1)");
+    EXPECT_EQ(rewrite(u"$x / $x"), "divide($x,$x)") << "$x has no value";
+}
+
+// Rules created while "%" means percent: the parity tests still mean remainder.
+TEST_F(RewriteConditions, NthrootParityInPercentMode) {
+    const DefaultOperatorSetGuard percent(false);
+    MXExpressionRewriter createdInPercentMode;
+    const RewriteCase cases[] = {
+        {u"nthroot($x^2; 2)", "abs($x)"},
+        {u"nthroot($x^4; 4)", "abs($x)"},
+        {u"nthroot($x^3; 3)", "$x"},
+        {u"nthroot($x^2.5; 2.5)", "nthroot(pow($x,2.5),2.5)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(described(createdInPercentMode.expressionByRewritingExpression(parsed(c.input), evaluator)), c.result)
+            << utf8(c.input);
+        EXPECT_EQ(rewrite(c.input), c.result) << "rules made in modulo mode, used in percent mode: " << utf8(c.input);
+    }
+}
+
+// The process-wide rewriter first created after a host switched "%" to percent (in a fresh
+// process, so that no earlier test has created it).
+TEST(RewriteConditionsProcess, DefaultRewriterCreatedInPercentMode) {
+    const std::string style = GTEST_FLAG_GET(death_test_style);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            MXMathOperatorSet::defaultOperatorSet()->setInterpretsPercentSignAsModulo(false);
+            MXMathEvaluator evaluator;
+            const bool even = described(evaluator.expressionByRewritingExpression(parsed(u"nthroot($x^2;2)"))) == "abs($x)";
+            const bool odd = described(evaluator.expressionByRewritingExpression(parsed(u"nthroot($x^3;3)"))) == "$x";
+            std::exit(even && odd ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    GTEST_FLAG_SET(death_test_style, style);
 }
 
 }  // namespace
