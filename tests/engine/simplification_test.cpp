@@ -1,11 +1,11 @@
-// Folding calls whose arguments are all numbers, evaluation through a given evaluator, and
-// the logging form of simplification.
+// Folding calls whose arguments are all numbers (deep trees included), evaluation through a
+// given evaluator, and the logging form of simplification.
 #include <gtest/gtest.h>
 
-#include "engine/evaluator/MXMathEvaluator.h"
 #include "platform/log/MXLog.h"
-#include "tests/engine/expression_builders.h"
+#include "tests/engine/evaluator_support.h"
 
+using namespace evaluator_test;
 using namespace expression_test;
 
 namespace {
@@ -21,14 +21,11 @@ TEST(Simplification, FoldsNumericCalls) {
     const SimplificationCase cases[] = {
         {"all numbers", fn(u"add", {num(1), fn(u"multiply", {num(2), num(3)})}), u"7", 0},
         {"variable kept", fn(u"add", {var(u"x"), fn(u"multiply", {num(2), num(3)})}), u"add($x,6)", 0},
-        {"rebuilt name lower-cased", fn(u"ADD", {var(u"x"), num(1)}), u"add($x,1)", 0},
         {"variable under calls", fn(u"negate", {fn(u"negate", {var(u"y")})}), u"negate(negate($y))", 0},
         {"unknown function", fn(u"foo", {num(1)}), u"foo(1)", MXErrorCodeUnresolvedFunction},
         {"unknown function over a sum", fn(u"foo", {fn(u"add", {num(1), num(2)})}), u"foo(3)",
          MXErrorCodeUnresolvedFunction},
         {"unknown function never called", fn(u"add", {num(1), fn(u"foo", {var(u"x")})}), u"add(1,foo($x))", 0},
-        {"number", num(5), u"5", 0},
-        {"variable", var(u"x"), u"$x", 0},
     };
     MXMathEvaluator evaluator;
     for (const auto& c : cases) {
@@ -42,17 +39,12 @@ TEST(Simplification, FoldsNumericCalls) {
 
 TEST(Simplification, CallWithoutArgumentsBecomesItsValue) {
     MXMathEvaluator evaluator;
-    int calls = 0;
-    evaluator.registerFunction(
-        [&calls](const std::vector<MXExpressionPtr>&, const MXSubstitutions*, MXMathEvaluator&, MXError*) {
-            return MXExpression::numberExpressionWithNumber(MXNumber(++calls * 10.0));
-        },
-        u"tick");
+    size_t calls = 0;
+    evaluator.registerFunction(counting(calls, 10), u"tick");
     const MXExpressionPtr simplified = fn(u"tick")->simplifiedExpressionWithEvaluator(&evaluator);
     ASSERT_EQ(simplified->expressionType(), MXExpressionTypeNumber);
-    EXPECT_EQ(calls, 1);
     EXPECT_EQ(evaluator.evaluateExpression(simplified, nullptr, nullptr)->doubleValue(), 10.0);
-    EXPECT_EQ(calls, 1) << "the folded value is fixed";
+    EXPECT_EQ(calls, 1u) << "the folded value is fixed";
 
     const MXExpressionPtr pi = fn(u"pi")->simplifiedExpressionWithEvaluator(&evaluator);
     ASSERT_EQ(pi->expressionType(), MXExpressionTypeNumber);
@@ -130,6 +122,53 @@ TEST(Evaluation, ForwardsToTheGivenEvaluator) {
     MXError untouched;
     EXPECT_FALSE(tree->evaluateWithSubstitutions(&substitutions, nullptr, &untouched));
     EXPECT_TRUE(untouched.isEmpty());
+}
+
+TEST(SimplificationDeepTrees, ChainOverVariableIsRebuiltWhole) {
+    const MXExpressionPtr tree = chain(300'000, var(u"x"));
+    MXError error;
+    const MXExpressionPtr simplified = tree->simplifiedExpressionWithEvaluator(nullptr, &error);
+    ASSERT_NE(simplified, tree);
+    EXPECT_TRUE(simplified->isEqual(*tree));
+    EXPECT_TRUE(error.isEmpty());
+}
+
+// A function that answers without evaluating its argument: every level folds in turn.
+// It receives the original call, whose argument is still the unfolded chain below.
+TEST(SimplificationDeepTrees, NumericChainFoldsToOneNumber) {
+    MXMathEvaluator evaluator;
+    size_t calls = 0;
+    evaluator.registerFunction(counting(calls, 7), u"seven");
+    constexpr size_t depth = 300'000;
+    const MXExpressionPtr tree = chain(depth, num(0), u"seven");
+    MXError error;
+    const MXExpressionPtr simplified = tree->simplifiedExpressionWithEvaluator(&evaluator, &error);
+    ASSERT_NE(simplified, nullptr);
+    ASSERT_EQ(simplified->expressionType(), MXExpressionTypeNumber);
+    EXPECT_EQ(simplified->number()->doubleValue(), 7.0);
+    EXPECT_EQ(calls, depth) << "each call evaluated once";
+    EXPECT_TRUE(error.isEmpty());
+}
+
+// The evaluator refuses calls nested beyond its limit: the chain folds from the bottom up to
+// that limit and is rebuilt above it.
+TEST(SimplificationDeepTrees, ChainFoldsUpToTheEvaluationLimit) {
+    const size_t depth = 2 * MXMathEvaluator::kMaximumEvaluationDepth;
+    MXError error;
+    const MXExpressionPtr simplified = chain(depth, num(1))->simplifiedExpressionWithEvaluator(nullptr, &error);
+    ASSERT_NE(simplified, nullptr);
+    EXPECT_EQ(error.code(), MXErrorCodeInvalidFunctionReturnType);
+
+    size_t calls = 0;
+    const MXExpression* node = simplified.get();
+    while (node->expressionType() == MXExpressionTypeFunction) {
+        node = node->arguments()[0].get();
+        ++calls;
+    }
+    const size_t folded = depth - calls;
+    EXPECT_GT(folded, 0u);
+    EXPECT_LE(folded, static_cast<size_t>(MXMathEvaluator::kMaximumEvaluationDepth));
+    EXPECT_EQ(node->number()->doubleValue(), folded % 2 == 0 ? 1.0 : -1.0);
 }
 
 }  // namespace
