@@ -46,9 +46,8 @@ std::vector<CountRule> catalogue() {
 
 std::u16string plural(size_t count) { return count == 1 ? u"" : u"s"; }
 
-// The message a call with `count` arguments must give, or nothing when the count is accepted.
-std::optional<std::u16string> expectedMessage(const CountRule& rule, size_t count) {
-    if (count >= rule.minimum && count <= rule.maximum) return std::nullopt;
+// The message a call with `count` arguments, outside the rule's range, must give.
+std::u16string expectedMessage(const CountRule& rule, size_t count) {
     const std::u16string prefix = rule.name + u":variables:error: requires ";
     if (rule.maximum == kUnlimited) {
         return prefix + u"at least " + MXIntegerText(int64_t(rule.minimum)) + u" argument" + plural(rule.minimum);
@@ -58,8 +57,7 @@ std::optional<std::u16string> expectedMessage(const CountRule& rule, size_t coun
     return prefix + MXIntegerText(int64_t(bound)) + u" argument" + plural(bound);
 }
 
-// A call whose arguments would all fail if evaluated; "e" sits inside a power so that
-// dispatch reaches the built-in.
+// A call whose arguments would all fail if evaluated; "e" sits in a power to reach the built-in.
 MXExpressionPtr callWithCount(const std::u16string& name, size_t count) {
     std::vector<MXExpressionPtr> arguments;
     for (size_t i = 0; i < count; ++i) arguments.push_back(var(u"never"));
@@ -68,70 +66,53 @@ MXExpressionPtr callWithCount(const std::u16string& name, size_t count) {
     return call;
 }
 
-TEST(DispatchArgumentCount, CatalogueNamesAreTheStandardFunctions) {
+// Every built-in in both precisions, over and under its range: the message, and no argument evaluated.
+TEST(DispatchArgumentCount, EveryBuiltinChecksItsCountBeforeEvaluating) {
     std::vector<std::u16string> names;
     for (const auto& rule : catalogue()) names.push_back(rule.name);
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, detail::MXFunctionEvaluator::standardFunctions());
-}
-
-TEST(DispatchArgumentCount, EveryBuiltinChecksItsCountBeforeEvaluating) {
-    MXMathEvaluator evaluator;
-    int evaluatedArguments = 0;
-    evaluator.setVariableResolver([&evaluatedArguments](const std::u16string&) -> MXValue {
-        ++evaluatedArguments;
-        return std::monostate{};
-    });
-    for (const auto& rule : catalogue()) {
-        std::vector<size_t> counts;
-        if (rule.maximum != kUnlimited) counts.push_back(rule.maximum + 1);
-        if (rule.minimum > 0) counts.push_back(rule.minimum - 1);
-        for (size_t count : counts) {
-            const auto message = expectedMessage(rule, count);
-            if (!message) continue;
-            const std::string context = utf8(rule.name) + " with " + std::to_string(count);
-            evaluatedArguments = 0;
-            MXError slot = MXError::engineError(MXErrorCodeInvalidFormat, u"earlier error");
-            EXPECT_FALSE(evaluator.evaluateExpression(callWithCount(rule.name, count), nullptr, &slot)) << context;
-            EXPECT_EQ(slot.code(), MXErrorCodeInvalidArgumentCount) << context;
-            EXPECT_EQ(utf8(slot.localizedDescription()), utf8(*message)) << context;
-            EXPECT_EQ(evaluatedArguments, 0) << context;
+    ASSERT_EQ(names, detail::MXFunctionEvaluator::standardFunctions());
+    for (const bool precise : {false, true}) {
+        MXMathEvaluator evaluator;
+        evaluator.setUsesHighPrecisionEvaluation(precise);
+        int evaluatedArguments = 0;
+        evaluator.setVariableResolver([&evaluatedArguments](const std::u16string&) -> MXValue {
+            ++evaluatedArguments;
+            return std::monostate{};
+        });
+        for (const auto& rule : catalogue()) {
+            std::vector<size_t> counts;
+            if (rule.maximum != kUnlimited) counts.push_back(rule.maximum + 1);
+            if (rule.minimum > 0) counts.push_back(rule.minimum - 1);
+            for (size_t count : counts) {
+                const std::string context = utf8(rule.name) + " with " + std::to_string(count) + (precise ? "!" : "");
+                evaluatedArguments = 0;
+                MXError slot = MXError::engineError(MXErrorCodeInvalidFormat, u"earlier error");
+                EXPECT_FALSE(evaluator.evaluateExpression(callWithCount(rule.name, count), nullptr, &slot)) << context;
+                EXPECT_EQ(slot.code(), MXErrorCodeInvalidArgumentCount) << context;
+                EXPECT_EQ(utf8(slot.localizedDescription()), utf8(expectedMessage(rule, count))) << context;
+                EXPECT_FALSE(evaluator.evaluateExpression(callWithCount(rule.name, count), nullptr, nullptr)) << context;
+                EXPECT_EQ(evaluatedArguments, 0) << context;
+            }
         }
     }
 }
 
-struct HelperCase {
-    size_t count;
-    size_t minimum;
-    size_t maximum;
-    const char16_t* message;
-};
-
-TEST(DispatchArgumentCount, CheckHelperFormsEachMessage) {
-    const HelperCase cases[] = {
-        {0, 1, 1, u"f:variables:error: requires 1 argument"},
-        {2, 0, 0, u"f:variables:error: requires 0 arguments"},
-        {3, 2, 2, u"f:variables:error: requires 2 arguments"},
-        {0, 1, 3, u"f:variables:error: requires 1 argument"},
-        {4, 1, 3, u"f:variables:error: requires 3 arguments"},
-        {0, 1, kUnlimited, u"f:variables:error: requires at least 1 argument"},
-        {1, 2, kUnlimited, u"f:variables:error: requires at least 2 arguments"},
-        {1, 1, 1, nullptr},
-        {7, 2, kUnlimited, nullptr},
-        {0, 0, 2, nullptr},
+// Aliases and other spellings report the built-in they reach.
+TEST(DispatchArgumentCount, AliasesReportTheirTarget) {
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"SIN($a;$b)", u"sin:variables:error: requires 1 argument"},
+        {u"avg(1)", u"average:variables:error: requires at least 2 arguments"},
+        {u"mean($x)", u"average:variables:error: requires at least 2 arguments"},
+        {u"chord(1;2)", u"crd:variables:error: requires 1 argument"},
+        {u"modulo(1;2;3)", u"mod:variables:error: requires 2 arguments"},
     };
-    for (const auto& c : cases) {
-        MXError slot;
-        const bool accepted = detail::MXFunctionEvaluator::checkArgumentCount(u"f", c.count, c.minimum, c.maximum, &slot);
-        EXPECT_EQ(accepted, c.message == nullptr) << c.count << " of " << c.minimum << ".." << c.maximum;
-        if (c.message) {
-            EXPECT_EQ(slot.code(), MXErrorCodeInvalidArgumentCount);
-            EXPECT_EQ(utf8(slot.localizedDescription()), utf8(c.message));
-        } else {
-            EXPECT_TRUE(slot.isEmpty());
+    for (const bool precise : {false, true}) {
+        MXMathEvaluator evaluator;
+        evaluator.setUsesHighPrecisionEvaluation(precise);
+        for (const auto& [text, message] : cases) {
+            expectError(evaluateText(evaluator, text), MXErrorCodeInvalidArgumentCount, message, utf8(text));
         }
-        EXPECT_EQ(detail::MXFunctionEvaluator::checkArgumentCount(u"f", c.count, c.minimum, c.maximum, nullptr),
-                  accepted);
     }
 }
 
