@@ -1,20 +1,14 @@
 #!/usr/bin/python3
-"""Prints reference values of the decimal
-functions, computed with mpmath to 60 significant digits. The working precision is
-raised well beyond that, since formulas such as acos(1/x) lose the digits of an argument
-near 1 at 60 digits.
-
-Each line: function (or constant, with "-" as argument), argument, and the reference value split into the 38 leading
-significant digits and the remainder, so that a test can measure the error of a 38-digit
-result beyond the last digit. Arguments carry at most 38 significant digits, so the
-decimal record holds them exactly. Run with Debian's python3 (python3-mpmath).
+"""Prints mpmath reference values (60 digits) of the decimal functions, one per line:
+function (constants: argument "-"), argument of at most 38 digits, and the value split
+into its 38 leading digits and the remainder. Run with Debian's python3 (python3-mpmath).
 """
 import random
 
 from mpmath import mp, mpf
 
 mp.dps = 60
-WORKING_DIGITS = 160
+WORKING_DIGITS = 160  # formulas such as acos(1/x) lose the digits of arguments near 1
 COUNT = 210  # arguments per function
 SMALLEST_RESULT = mpf("1e-88")  # smaller results cannot keep 38 digits in the record
 LARGEST_RESULT = mpf("9e164")
