@@ -3,35 +3,36 @@
 #include <cstdlib>
 
 #include "engine/operators/MXMathOperatorSet.h"
-#include "tests/functions/builtins_support.h"
+#include "tests/functions/precision_support.h"
 
 namespace {
 
 using namespace builtins_test;
 
-TEST(DoublePercent, TakesItsShareOfTheOperandItIsAddedToOrSubtractedFrom) {
-    const ValueCase cases[] = {
-        {u"percent(10)", Double, 0.1},
-        {u"percent(-50)", Double, -0.5},
-        {u"add(200;percent(10))", Double, 220},
-        {u"subtract(200;percent(10))", Double, 180},
-        {u"200+percent(10)", Double, 220},
-        {u"(100+percent(10))+percent(10)", Double, 121},
-        {u"5*(200-percent(10))", Double, 900},
-        // Anywhere else the share is of 1.
-        {u"multiply(200;percent(10))", Double, 20},
-        {u"divide(200;percent(10))", Double, 2000},
-        {u"add(percent(10);200)", Double, 200.1},
-        {u"200+percent(10)*2", Double, 200.2},
-        {u"sin(0)+percent(10)", Double, 0},
-    };
-    for (const auto& c : cases) expectValue(c);
-    for (const auto& c : cases) expectValue(c, MXAngleMeasurementModeDegrees);
-}
+// A text, its double result and its decimal result with high precision on.
+struct PercentCase {
+    std::u16string text;
+    double value;
+    const char* decimal;
+};
 
-TEST(DoublePercent, TheBaseIsEvaluatedFirstAndItsFailureEndsTheCall) {
-    expectFailure({u"add($base;percent($share))", MXErrorCodeUnresolvedVariable, u"unable to resolve variable: $base"});
-    expectFailure({u"add(1;percent($share))", MXErrorCodeUnresolvedVariable, u"unable to resolve variable: $share"});
+TEST(Percent, TakesItsShareOfTheOperandItIsAddedToOrSubtractedFromInBothPrecisions) {
+    const PercentCase cases[] = {
+        {u"percent(10)", 0.1, "0.1"}, {u"add(200;percent(10))", 220, "220"},
+        {u"subtract(200;percent(10))", 180, "180"}, {u"(100+percent(10))+percent(10)", 121, "121"},
+        {u"5*(200-percent(10))", 900, "900"}, {u"0.3+percent(10)", 0.33, "0.33"},
+        {u"1/3-percent(50)", 1.0 / 6, "0.16666666666666666666666666666666666667"},
+        // Anywhere else the share is of 1.
+        {u"percent(1/3)", 1.0 / 300, "0.0033333333333333333333333333333333333333"},
+        {u"multiply(200;percent(10))", 20, "20"}, {u"add(percent(10);200)", 200.1, "200.1"},
+        {u"200+percent(10)*2", 200.2, "200.2"}, {u"sin(0)+percent(10)", 0, "0"},
+    };
+    for (const auto mode : {MXAngleMeasurementModeRadians, Degrees}) {
+        for (const auto& c : cases) {
+            expectValue({c.text, Double, c.value, 1e-13}, mode);
+            precision_test::expectDecimal({c.text, c.decimal}, mode);
+        }
+    }
 }
 
 // Switching "%" to percent changes the process-wide operator set, so it runs in a child
@@ -39,15 +40,8 @@ TEST(DoublePercent, TheBaseIsEvaluatedFirstAndItsFailureEndsTheCall) {
 int countPercentSignMismatches() {
     MXMathOperatorSet::defaultOperatorSet()->setInterpretsPercentSignAsModulo(false);
     const ValueCase cases[] = {
-        {u"100+10%", Double, 110},
-        {u"50+10%", Double, 55},
-        {u"200-10%", Double, 180},
-        {u"50*10%", Double, 5},
-        {u"200×10%", Double, 20},
-        {u"10%", Double, 0.1},
-        {u"100+10%+10%", Double, 121},
-        {u"100-50%-50%", Double, 25},
-        {u"1+3+25%", Double, 5},
+        {u"100+10%", Double, 110}, {u"50+10%", Double, 55}, {u"200-10%", Double, 180}, {u"50*10%", Double, 5},
+        {u"100+10%+10%", Double, 121}, {u"1+3+25%", Double, 5},
     };
     int mismatches = 0;
     for (const auto& c : cases) {
@@ -61,7 +55,7 @@ int countPercentSignMismatches() {
     return mismatches;
 }
 
-TEST(DoublePercentSign, InSumsAddsOrSubtractsTheShare) {
+TEST(PercentSign, InSumsAddsOrSubtractsTheShare) {
     EXPECT_EXIT(std::exit(countPercentSignMismatches()), testing::ExitedWithCode(0), "^$");
 }
 

@@ -34,14 +34,27 @@ inline Outcome evaluate(MXMathEvaluator& evaluator, std::u16string_view text) {
     return outcome;
 }
 
-inline Outcome evaluate(std::u16string_view text, MXAngleMeasurementMode mode = MXAngleMeasurementModeRadians) {
+// `precise`: with high precision on.
+inline Outcome evaluate(std::u16string_view text, MXAngleMeasurementMode mode = MXAngleMeasurementModeRadians,
+                        bool precise = false) {
     MXMathEvaluator evaluator;
     evaluator.setAngleMeasurementMode(mode);
+    evaluator.setUsesHighPrecisionEvaluation(precise);
     return evaluate(evaluator, text);
 }
 
-// A text, the kind of number it gives and its value; a tolerance of 0 asks for the exact
-// double (not-a-number matches not-a-number).
+// actual is expected, within tolerance when that is not 0; not-a-number matches not-a-number.
+inline void expectDouble(double actual, double expected, double tolerance = 0) {
+    if (std::isnan(expected)) {
+        EXPECT_TRUE(std::isnan(actual)) << actual;
+    } else if (tolerance == 0) {
+        EXPECT_EQ(actual, expected);
+    } else {
+        EXPECT_NEAR(actual, expected, tolerance);
+    }
+}
+
+// A text, the kind of number it gives and its value, compared as expectDouble does.
 struct ValueCase {
     std::u16string text;
     MXNumberKind kind;
@@ -49,19 +62,13 @@ struct ValueCase {
     double tolerance = 0;
 };
 
-inline void expectValue(const ValueCase& c, MXAngleMeasurementMode mode = MXAngleMeasurementModeRadians) {
+inline void expectValue(const ValueCase& c, MXAngleMeasurementMode mode = MXAngleMeasurementModeRadians,
+                        bool precise = false) {
     SCOPED_TRACE(MXToUtf8(c.text));
-    const Outcome outcome = evaluate(c.text, mode);
+    const Outcome outcome = evaluate(c.text, mode, precise);
     ASSERT_TRUE(outcome.number.has_value()) << MXToUtf8(outcome.error.localizedDescription());
     EXPECT_EQ(outcome.number->kind(), c.kind);
-    const double actual = outcome.number->doubleValue();
-    if (std::isnan(c.value)) {
-        EXPECT_TRUE(std::isnan(actual)) << actual;
-    } else if (c.tolerance == 0) {
-        EXPECT_EQ(actual, c.value);
-    } else {
-        EXPECT_NEAR(actual, c.value, c.tolerance);
-    }
+    expectDouble(outcome.number->doubleValue(), c.value, c.tolerance);
 }
 
 // A text that fails, with its error code and message.
@@ -71,9 +78,10 @@ struct FailureCase {
     std::u16string message;
 };
 
-inline void expectFailure(const FailureCase& c, MXAngleMeasurementMode mode = MXAngleMeasurementModeRadians) {
+inline void expectFailure(const FailureCase& c, MXAngleMeasurementMode mode = MXAngleMeasurementModeRadians,
+                          bool precise = false) {
     SCOPED_TRACE(MXToUtf8(c.text));
-    const Outcome outcome = evaluate(c.text, mode);
+    const Outcome outcome = evaluate(c.text, mode, precise);
     EXPECT_FALSE(outcome.number.has_value());
     EXPECT_EQ(outcome.error.code(), c.code);
     EXPECT_EQ(MXToUtf8(outcome.error.localizedDescription()), MXToUtf8(c.message));
@@ -81,17 +89,8 @@ inline void expectFailure(const FailureCase& c, MXAngleMeasurementMode mode = MX
 
 // Texts that all fail with the same error.
 inline void expectFailures(std::initializer_list<const char16_t*> texts, int64_t code, std::u16string_view message,
-                           MXAngleMeasurementMode mode = MXAngleMeasurementModeRadians) {
-    for (const char16_t* text : texts) expectFailure({text, code, std::u16string(message)}, mode);
-}
-
-// The number of a text whose optional argument failed: a number, and the argument's error.
-inline void expectNumberDespiteError(std::u16string_view text, double value, std::u16string_view message) {
-    SCOPED_TRACE(MXToUtf8(text));
-    const Outcome outcome = evaluate(text);
-    ASSERT_TRUE(outcome.number.has_value());
-    EXPECT_EQ(outcome.number->doubleValue(), value);
-    EXPECT_EQ(MXToUtf8(outcome.error.localizedDescription()), MXToUtf8(message));
+                           MXAngleMeasurementMode mode = MXAngleMeasurementModeRadians, bool precise = false) {
+    for (const char16_t* text : texts) expectFailure({text, code, std::u16string(message)}, mode, precise);
 }
 
 }  // namespace builtins_test

@@ -15,10 +15,7 @@ using builtins_test::ValueCase;
 using decimal_test::kExactDigits;
 
 inline Outcome evaluatePrecise(std::u16string_view text, MXAngleMeasurementMode mode = MXAngleMeasurementModeRadians) {
-    MXMathEvaluator evaluator;
-    evaluator.setUsesHighPrecisionEvaluation(true);
-    evaluator.setAngleMeasurementMode(mode);
-    return builtins_test::evaluate(evaluator, text);
+    return builtins_test::evaluate(text, mode, true);
 }
 
 // A text, the decimal number it gives, and how many significant digits it must share with
@@ -48,33 +45,13 @@ inline void expectDecimals(std::initializer_list<DecimalCase> cases,
     for (const DecimalCase& c : cases) expectDecimal(c, mode);
 }
 
-// A result that is no decimal: its kind and double value (tolerance 0: the exact double).
+// A result that is no decimal: its kind and double value.
 inline void expectNumber(const ValueCase& c, MXAngleMeasurementMode mode = MXAngleMeasurementModeRadians) {
-    SCOPED_TRACE(MXToUtf8(c.text));
-    const Outcome outcome = evaluatePrecise(c.text, mode);
-    ASSERT_TRUE(outcome.number.has_value()) << MXToUtf8(outcome.error.localizedDescription());
-    EXPECT_EQ(outcome.number->kind(), c.kind);
-    const double actual = outcome.number->doubleValue();
-    const bool matches = std::isnan(c.value) ? std::isnan(actual) : std::fabs(actual - c.value) <= c.tolerance;
-    EXPECT_TRUE(matches) << actual << " against " << c.value;
+    builtins_test::expectValue(c, mode, true);
 }
 
-// A text that fails with an error code and message.
 inline void expectFailure(std::u16string_view text, int64_t code, std::u16string_view message) {
-    SCOPED_TRACE(MXToUtf8(text));
-    const Outcome outcome = evaluatePrecise(text);
-    EXPECT_FALSE(outcome.number.has_value()) << MXToUtf8(outcome.number->description());
-    EXPECT_EQ(outcome.error.code(), code);
-    EXPECT_EQ(MXToUtf8(outcome.error.localizedDescription()), MXToUtf8(message));
-}
-
-// A text whose optional argument failed: a decimal result all the same, and that argument's error.
-inline void expectDecimalDespiteError(std::u16string_view text, const char* expected, std::u16string_view message) {
-    SCOPED_TRACE(MXToUtf8(text));
-    const Outcome outcome = evaluatePrecise(text);
-    ASSERT_TRUE(outcome.number.has_value());
-    EXPECT_EQ(MXToUtf8(outcome.number->description()), expected);
-    EXPECT_EQ(MXToUtf8(outcome.error.localizedDescription()), MXToUtf8(message));
+    builtins_test::expectFailure({std::u16string(text), code, std::u16string(message)}, MXAngleMeasurementModeRadians, true);
 }
 
 }  // namespace precision_test
