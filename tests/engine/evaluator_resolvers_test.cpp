@@ -1,3 +1,5 @@
+// Where values come from: substitutions of each kind, the variable and function resolvers, and
+// names of functions taken as variables.
 #include <gtest/gtest.h>
 
 #include "tests/engine/evaluator_support.h"
@@ -7,32 +9,18 @@ namespace {
 using namespace evaluator_test;
 using namespace expression_test;
 
-struct SubstitutionCase {
-    const char* name;
-    MXValue value;
-    double expected;
-};
-
-TEST(EvaluatorSubstitutions, EachValueKindGivesANumber) {
+TEST(EvaluatorSubstitutions, EachValueKindGivesANumberUnderItsExactName) {
     MXMathEvaluator evaluator;
-    const SubstitutionCase cases[] = {
-        {"number", MXNumber(2.0), 3},
-        {"text is evaluated", std::u16string(u"2*3"), 7},
-        {"expression is evaluated", fn(u"multiply", {num(4), num(5)}), 21},
-        {"text refers to another substitution", std::u16string(u"$y+1"), 12},
-    };
-    for (const auto& c : cases) {
-        const MXSubstitutions substitutions{{u"x", c.value}, {u"y", MXNumber(10.0)}};
-        expectValue(evaluateText(evaluator, u"1 + $x", &substitutions), c.expected, c.name);
+    const std::pair<MXValue, double> cases[] = {{MXNumber(2.0), 3},
+                                                {std::u16string(u"2*3"), 7},
+                                                {fn(u"multiply", {num(4), num(5)}), 21},
+                                                {std::u16string(u"$y+1"), 12}};
+    for (const auto& [value, expected] : cases) {
+        const MXSubstitutions substitutions{{u"x", value}, {u"y", MXNumber(10.0)}};
+        expectValue(evaluateText(evaluator, u"1 + $x", &substitutions), expected, std::to_string(expected));
     }
-}
-
-TEST(EvaluatorSubstitutions, KeysAreCaseSensitive) {
-    MXMathEvaluator evaluator;
-    const MXSubstitutions substitutions{{u"X", MXNumber(2.0)}};
-    expectError(evaluateText(evaluator, u"$x", &substitutions), MXErrorCodeUnresolvedVariable,
-                u"unable to resolve variable: $x", "lower-case name");
-    expectValue(evaluateText(evaluator, u"$X", &substitutions), 2, "same case");
+    const MXSubstitutions upper{{u"X", MXNumber(2.0)}};
+    expectShown(evaluator, {{u"$x", "error 14: unable to resolve variable: $x"}, {u"$X", "2"}}, &upper);
 }
 
 TEST(EvaluatorSubstitutions, NumbersComeBackAsStored) {
@@ -60,16 +48,14 @@ TEST(EvaluatorVariableResolver, AnswersWhatSubstitutionsLack) {
         return std::monostate{};
     });
     const MXSubstitutions substitutions{{u"a", MXNumber(1.0)}};
-    expectValue(evaluateText(evaluator, u"$a"), 5, "resolver alone");
-    expectValue(evaluateText(evaluator, u"$a", &substitutions), 1, "substitution first");
-    expectValue(evaluateText(evaluator, u"$b"), 10, "text answer");
-    expectValue(evaluateText(evaluator, u"$c"), 6, "expression answer");
-    expectError(evaluateText(evaluator, u"$Q"), MXErrorCodeUnresolvedVariable, u"unable to resolve variable: $Q",
-                "no answer");
+    expectShown(evaluator, {{u"$a", "1"}}, &substitutions);
+    expectShown(evaluator,
+                {{u"$a", "5"}, {u"$b", "10"}, {u"$c", "6"}, {u"$Q", "error 14: unable to resolve variable: $Q"}});
     EXPECT_EQ(asked.back(), u"Q");
     EXPECT_TRUE(std::holds_alternative<MXNumber>(evaluator.variableWithName(u"a")));
 }
 
+// Registered functions and built-ins come before the resolver, which is asked only for the rest.
 TEST(EvaluatorFunctionResolver, SuppliesFunctionsAfterTheRegistry) {
     MXMathEvaluator evaluator;
     std::vector<std::u16string> asked;
@@ -80,43 +66,29 @@ TEST(EvaluatorFunctionResolver, SuppliesFunctionsAfterTheRegistry) {
         return {};
     });
     ASSERT_TRUE(evaluator.registerFunction(returning(num(1)), u"mine"));
-    expectValue(evaluateText(evaluator, u"SEVEN()"), 7, "resolved");
-    EXPECT_EQ(asked.back(), u"seven");
-    expectValue(evaluateText(evaluator, u"mine()"), 1, "registered wins");
-    expectValue(evaluateText(evaluator, u"sin(0)"), 0, "built-in wins");
+    expectShown(evaluator, {{u"SEVEN()", "7"}, {u"mine()", "1"}, {u"sin(0)", "0"}});
     EXPECT_EQ(asked, std::vector<std::u16string>{u"seven"});
-    expectError(evaluateText(evaluator, u"broken(1)"), MXErrorCodeUnresolvedFunction,
-                u"unable to resolve function: broken", "resolved function gave nothing");
-    expectError(evaluateText(evaluator, u"other(1)"), MXErrorCodeUnresolvedFunction,
-                u"unable to resolve function: other", "resolver has nothing");
+    expectShown(evaluator, {{u"broken(1)", "error 15: unable to resolve function: broken"},
+                            {u"other(1)", "error 15: unable to resolve function: other"}});
 }
 
 TEST(EvaluatorFunctionsAsVariables, NamesWithoutFunctionsTakeVariableValues) {
     MXMathEvaluator evaluator;
     const MXSubstitutions substitutions{{u"x", MXNumber(5.0)}, {u"sin", MXNumber(9.0)}};
-    expectError(evaluateText(evaluator, u"x", &substitutions), MXErrorCodeUnresolvedFunction,
-                u"unable to resolve function: x", "flag off");
-
+    expectShown(evaluator, {{u"x", "error 15: unable to resolve function: x"}}, &substitutions);
     evaluator.setResolvesFunctionsAsVariables(true);
     EXPECT_TRUE(evaluator.resolvesFunctionsAsVariables());
-    expectValue(evaluateText(evaluator, u"x", &substitutions), 5, "bare name");
-    expectValue(evaluateText(evaluator, u"x(1;2)", &substitutions), 5, "arguments ignored");
-    expectValue(evaluateText(evaluator, u"X($undefined)", &substitutions), 5, "arguments not evaluated");
-    expectValue(evaluateText(evaluator, u"sin(0)", &substitutions), 0, "built-in first");
-
+    // Arguments are ignored, never evaluated; built-ins come first.
+    expectShown(evaluator, {{u"x", "5"}, {u"x(1;2)", "5"}, {u"X($undefined)", "5"}, {u"sin(0)", "0"}}, &substitutions);
     ASSERT_TRUE(evaluator.registerFunction(returning(num(3)), u"x"));
-    expectValue(evaluateText(evaluator, u"x", &substitutions), 3, "registered function first");
-
+    expectShown(evaluator, {{u"x", "3"}}, &substitutions);
     evaluator.setVariableResolver([](const std::u16string& name) -> MXValue {
         return name == u"y" ? MXValue(MXNumber(8.0)) : MXValue(std::monostate{});
     });
-    expectValue(evaluateText(evaluator, u"y"), 8, "variable resolver");
     evaluator.setFunctionResolver([](const std::u16string& name) -> MXMathFunction {
         return name == u"z" ? returning(num(4)) : MXMathFunction();
     });
-    expectValue(evaluateText(evaluator, u"z"), 4, "function resolver after the variables");
-    expectError(evaluateText(evaluator, u"w"), MXErrorCodeUnresolvedFunction, u"unable to resolve function: w",
-                "nothing anywhere");
+    expectShown(evaluator, {{u"y", "8"}, {u"z", "4"}, {u"w", "error 15: unable to resolve function: w"}});
 }
 
 }  // namespace

@@ -32,6 +32,21 @@ inline Outcome evaluateTree(MXMathEvaluator& evaluator, const MXExpressionPtr& t
     return outcome;
 }
 
+// The value's description, or "error <code>: <message>".
+inline std::string shown(const Outcome& outcome) {
+    if (outcome.value) return utf8(outcome.value->description());
+    return "error " + std::to_string(outcome.error.code()) + ": " + utf8(outcome.error.localizedDescription());
+}
+
+// Texts and what their evaluation shows.
+using ShownCases = std::vector<std::pair<std::u16string_view, const char*>>;
+
+inline void expectShown(MXMathEvaluator& evaluator, const ShownCases& cases,
+                        const MXSubstitutions* substitutions = nullptr) {
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(shown(evaluateText(evaluator, text, substitutions)), expected) << utf8(std::u16string(text));
+}
+
 // A registered function that ignores its arguments and returns `result`.
 inline MXMathFunction returning(MXExpressionPtr result) {
     return [result](const std::vector<MXExpressionPtr>&, const MXSubstitutions*, MXMathEvaluator&, MXError*) {
