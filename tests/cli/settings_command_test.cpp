@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <sstream>
+#include <tuple>
 
 #include "cli/SettingsCommand.h"
 #include "platform/settings/MXUserDefaults.h"
@@ -14,17 +15,20 @@ namespace {
 struct Outcome {
     int status;
     std::string out;
-    bool wroteError;
+    std::string err;
 };
 
 class SettingsCommand : public TemporarySettingsFolder {
 protected:
+    static Outcome runIn(const std::optional<std::string>& settings, const std::string& action, const std::string& key,
+                         std::optional<std::string> value = std::nullopt, bool shared = false) {
+        std::ostringstream out, err;
+        const int status = runSettingsCommand(action, key, value, shared, settings, out, err);
+        return {status, out.str(), err.str()};
+    }
     Outcome run(const std::string& action, const std::string& key, std::optional<std::string> value = std::nullopt,
                 bool shared = false) {
-        std::ostringstream out;
-        std::ostringstream err;
-        int status = runSettingsCommand(action, key, value, shared, folder().string(), out, err);
-        return {status, out.str(), !err.str().empty()};
+        return runIn(folder().string(), action, key, value, shared);
     }
 
     MXUserDefaults ownStore() const { return MXUserDefaults().inDirectory(folder()); }
@@ -32,83 +36,62 @@ protected:
 };
 
 // set KEY VALUE then get KEY prints the value in the key's type.
-struct RoundTripCase {
-    const char* key;
-    const char* value;
-    bool shared;
-    const char* printed;
-    MXSettingsType storedType;
-};
-
-class SettingsCommandRoundTrip : public SettingsCommand, public ::testing::WithParamInterface<RoundTripCase> {};
-
-TEST_P(SettingsCommandRoundTrip, SetThenGet) {
-    const RoundTripCase& c = GetParam();
-    EXPECT_EQ(run("set", c.key, c.value, c.shared).status, 0);
-    Outcome got = run("get", c.key, std::nullopt, c.shared);
-    EXPECT_EQ(got.status, 0);
-    EXPECT_EQ(got.out, std::string(c.printed) + "\n");
-    MXUserDefaults store = c.shared ? sharedStore() : ownStore();
-    EXPECT_EQ(MXSettingsTypeOf(store.objectForKey(MXFromUtf8(c.key)).value()), c.storedType);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, SettingsCommandRoundTrip,
-    ::testing::Values(RoundTripCase{"saveINTMAX", "7", false, "7", MXSettingsType::Integer},
-                      RoundTripCase{"saveCanType", "0", false, "0", MXSettingsType::Integer},
-                      RoundTripCase{"decimalDot", "+1", false, "1", MXSettingsType::Integer},
-                      RoundTripCase{"intIMAGINARY", "-9223372036854775808", false, "-9223372036854775808",
-                                    MXSettingsType::Integer},
-                      RoundTripCase{"keyboard_install", "998", true, "998", MXSettingsType::Integer},
-                      RoundTripCase{"varXvalue", "0.1", true, "0.1", MXSettingsType::Double},
-                      RoundTripCase{"varXvalue", "2", true, "2", MXSettingsType::Double},
-                      RoundTripCase{"varXvalue", "1e-9", true, "1e-09", MXSettingsType::Double},
-                      RoundTripCase{"varXvalue", "-inf", true, "-inf", MXSettingsType::Double},
-                      RoundTripCase{"saveCustomFunc", "sq~~$1*$1~|~km~~1000", false, "sq~~$1*$1~|~km~~1000",
-                                    MXSettingsType::Text},
-                      RoundTripCase{"saveCustomFunc", "", false, "", MXSettingsType::Text},
-                      RoundTripCase{"myOwnKey", "42", false, "42", MXSettingsType::Text},
-                      RoundTripCase{"\xce\xbb", "\xe2\x88\x9a 2", false, "\xe2\x88\x9a 2", MXSettingsType::Text}));
-
-struct RejectedCase {
-    const char* action;
-    const char* key;
-    std::optional<std::string> value;
-    int status;
-};
-
-class SettingsCommandRejects : public SettingsCommand, public ::testing::WithParamInterface<RejectedCase> {};
-
-TEST_P(SettingsCommandRejects, WithAMessageAndNoChange) {
-    const RejectedCase& c = GetParam();
-    Outcome outcome = run(c.action, c.key, c.value);
-    EXPECT_EQ(outcome.status, c.status);
-    EXPECT_TRUE(outcome.wroteError);
-    EXPECT_EQ(outcome.out, "");
-    EXPECT_TRUE(ownStore().dictionaryRepresentation().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, SettingsCommandRejects,
-    ::testing::Values(RejectedCase{"set", "saveINTMAX", "7.5", 1}, RejectedCase{"set", "saveINTMAX", "abc", 1},
-                      RejectedCase{"set", "saveINTMAX", "", 1}, RejectedCase{"set", "saveINTMAX", " 7", 1},
-                      RejectedCase{"set", "saveINTMAX", "+-7", 1}, RejectedCase{"set", "saveINTMAX", "0x10", 1},
-                      RejectedCase{"set", "saveINTMAX", "9223372036854775808", 1},
-                      RejectedCase{"set", "varXvalue", "nan", 1}, RejectedCase{"set", "varXvalue", "1e999", 1},
-                      RejectedCase{"set", "varXvalue", "1,5", 1}, RejectedCase{"set", "varXvalue", "+", 1},
-                      RejectedCase{"set", "saveINTMAX", std::nullopt, 2}, RejectedCase{"get", "saveINTMAX", "1", 2},
-                      RejectedCase{"unset", "saveINTMAX", "1", 2}, RejectedCase{"put", "saveINTMAX", "1", 2},
-                      RejectedCase{"get", "", std::nullopt, 2}));
-
-TEST_F(SettingsCommand, AbsentKeyPrintsAnEmptyLine) {
-    for (const char* key : {"saveINTMAX", "varXvalue", "saveCustomFunc", "unknown"}) {
-        Outcome outcome = run("get", key);
-        EXPECT_EQ(outcome.status, 0);
-        EXPECT_EQ(outcome.out, "\n");
+TEST_F(SettingsCommand, SetThenGetPrintsTheValueInTheKeysType) {
+    const struct {
+        const char* key;
+        const char* value;
+        bool shared;
+        const char* printed;
+        MXSettingsType storedType;
+    } cases[] = {
+        {"saveINTMAX", "7", false, "7", MXSettingsType::Integer},
+        {"saveCanType", "0", false, "0", MXSettingsType::Integer},
+        {"decimalDot", "+1", false, "1", MXSettingsType::Integer},
+        {"intIMAGINARY", "-9223372036854775808", false, "-9223372036854775808", MXSettingsType::Integer},
+        {"keyboard_install", "998", true, "998", MXSettingsType::Integer},
+        {"varXvalue", "0.1", true, "0.1", MXSettingsType::Double},
+        {"varXvalue", "2", true, "2", MXSettingsType::Double},
+        {"varXvalue", "1e-9", true, "1e-09", MXSettingsType::Double},
+        {"varXvalue", "-inf", true, "-inf", MXSettingsType::Double},
+        {"saveCustomFunc", "sq~~$1*$1~|~km~~1000", false, "sq~~$1*$1~|~km~~1000", MXSettingsType::Text},
+        {"saveCustomFunc", "", false, "", MXSettingsType::Text},
+        {"myOwnKey", "42", false, "42", MXSettingsType::Text},
+        {"\xce\xbb", "\xe2\x88\x9a 2", false, "\xe2\x88\x9a 2", MXSettingsType::Text},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(run("set", c.key, c.value, c.shared).status, 0) << c.key;
+        const Outcome got = run("get", c.key, std::nullopt, c.shared);
+        EXPECT_EQ(got.status, 0) << c.key;
+        EXPECT_EQ(got.out, std::string(c.printed) + "\n");
+        const MXUserDefaults store = c.shared ? sharedStore() : ownStore();
+        EXPECT_EQ(MXSettingsTypeOf(store.objectForKey(MXFromUtf8(c.key)).value()), c.storedType) << c.key;
     }
 }
 
-TEST_F(SettingsCommand, UnsetRemovesTheKeyAndSucceedsWhenAbsent) {
+TEST_F(SettingsCommand, RejectsWithAMessageAndNoChange) {
+    const std::tuple<const char*, const char*, std::optional<std::string>, int> cases[] = {
+        {"set", "saveINTMAX", "7.5", 1}, {"set", "saveINTMAX", "", 1}, {"set", "saveINTMAX", " 7", 1},
+        {"set", "saveINTMAX", "+-7", 1}, {"set", "saveINTMAX", "0x10", 1},
+        {"set", "saveINTMAX", "9223372036854775808", 1}, {"set", "varXvalue", "nan", 1},
+        {"set", "varXvalue", "1e999", 1}, {"set", "varXvalue", "1,5", 1}, {"set", "varXvalue", "+", 1},
+        {"set", "saveINTMAX", std::nullopt, 2}, {"get", "saveINTMAX", "1", 2}, {"unset", "saveINTMAX", "1", 2},
+        {"put", "saveINTMAX", "1", 2}, {"get", "", std::nullopt, 2},
+    };
+    for (const auto& [action, key, value, status] : cases) {
+        const Outcome outcome = run(action, key, value);
+        EXPECT_EQ(outcome.status, status) << action << " " << key << " " << value.value_or("(none)");
+        EXPECT_NE(outcome.err, "") << action << " " << key << " " << value.value_or("(none)");
+        EXPECT_EQ(outcome.out, "");
+    }
+    EXPECT_TRUE(ownStore().dictionaryRepresentation().empty());
+}
+
+TEST_F(SettingsCommand, AbsentKeyPrintsAnEmptyLineAndUnsetSucceedsWhenAbsent) {
+    for (const char* key : {"saveINTMAX", "varXvalue", "saveCustomFunc", "unknown"}) {
+        const Outcome outcome = run("get", key);
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_EQ(outcome.out, "\n");
+    }
     ASSERT_EQ(run("set", "saveCanType", "0").status, 0);
     EXPECT_EQ(run("unset", "saveCanType").status, 0);
     EXPECT_FALSE(ownStore().hasKey(u"saveCanType"));
@@ -131,23 +114,17 @@ TEST_F(SettingsCommand, GetConvertsToTheKeysType) {
     EXPECT_EQ(run("get", "anything").out, "0.5\n");
 }
 
-TEST_F(SettingsCommand, UnusableFolderFails) {
-    std::filesystem::path blocked = folder() / "blocked";
+TEST_F(SettingsCommand, UnusableFolderFailsAndNoFolderMeansTheProcessSettingsFolder) {
+    const std::filesystem::path blocked = folder() / "blocked";
     std::FILE* file = std::fopen(blocked.c_str(), "w");
     ASSERT_NE(file, nullptr);
     std::fclose(file);
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(runSettingsCommand("set", "saveINTMAX", "1", false, blocked.string(), out, err), 1);
-    EXPECT_EQ(runSettingsCommand("get", "saveINTMAX", std::nullopt, false, blocked.string(), out, err), 1);
-    EXPECT_NE(err.str().find("cannot"), std::string::npos);
-    EXPECT_EQ(runSettingsCommand("get", "saveINTMAX", std::nullopt, false, std::string(), out, err), 2);
-}
-
-TEST_F(SettingsCommand, WithoutAFolderUsesTheProcessSettingsFolder) {
-    std::ostringstream out;
-    std::ostringstream err;
-    ASSERT_EQ(runSettingsCommand("set", "saveINTMAX", "4", false, std::nullopt, out, err), 0);
+    EXPECT_EQ(runIn(blocked.string(), "set", "saveINTMAX", "1").status, 1);
+    const Outcome got = runIn(blocked.string(), "get", "saveINTMAX");
+    EXPECT_EQ(got.status, 1);
+    EXPECT_NE(got.err.find("cannot"), std::string::npos) << got.err;
+    EXPECT_EQ(runIn(std::string(), "get", "saveINTMAX").status, 2);
+    ASSERT_EQ(runIn(std::nullopt, "set", "saveINTMAX", "4").status, 0);
     EXPECT_EQ(MXUserDefaults::standardUserDefaults().integerForKey(u"saveINTMAX"), 4);
 }
 

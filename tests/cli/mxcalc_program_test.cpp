@@ -1,0 +1,139 @@
+// The mxcalc program end to end: one output line per input, error lines and exit statuses of each mode.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "keyboard/KeyboardSettingsKeys.h"
+#include "platform/number/MXNumber.h"
+#include "platform/settings/MXUserDefaults.h"
+#include "platform/text/MXText.h"
+#include "tests/cli/mxcalc_ProgramFixture.h"
+
+#ifdef MX_MXCALC_PATH
+
+namespace {
+
+std::string described(double value) { return MXToUtf8(MXNumber(value).description()); }
+
+TEST_F(MxcalcProgram, EvaluatesEachExpression) {
+    const double pi = 3.141592653589793;
+    expectRuns({
+        {"2+3 1/3 2^10", "", "5\n" + described(1.0 / 3) + "\n1024\n", 0},
+        {"'and(6;3)' '5!'", "", "2\n120\n", 0},
+        {"1/0", "", "inf\n", 0},
+        {"'foo(1)'", "", "error 15: unable to resolve function: foo\n", 1},
+        {"e", "", "error 15: unable to resolve function: e\n", 1},
+        {"'$x+1'", "", "error 14: unable to resolve variable: $x\n", 1},
+        {"'sin(1;2)'", "", "error 17: sin:variables:error: requires 1 argument\n", 1},
+        {"'mode(1;2;3)'", "", "error 16: invalid return type from mode function\n", 1},
+        {"2 'foo()' 3", "", "2\nerror 15: unable to resolve function: foo\n3\n", 1},
+        {"'round(2.5;$digits)'", "", "3\n", 0},
+        {"", "2*3\n$y\n7-10\n", "6\nerror 14: unable to resolve variable: $y\n-3\n", 1},
+        {"-- -2^2 2+3 'foo()'", "", "-4\n5\nerror 15: unable to resolve function: foo\n", 1},
+        {"'sin(30)'", "", described(std::sin(30.0)) + "\n", 0},
+        {"--degrees 'sin(30)' 'asin(1)' 'tan(90)'", "", described(std::sin(30.0 / 180 * pi)) + "\n90\nNaN\n", 0},
+        {"'7%3' 'avg(1;3)' 'trunc(-2.5)'", "", "1\n2\n-3\n", 0},
+        {"--percent '50+10%' '200*15%'", "", "55\n30\n", 0},
+    });
+    const MxcalcRun run = mxcalc("'1+' 2+3");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out.rfind("error 10: ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\n5\n"), std::string::npos) << run.out;
+}
+
+TEST_F(MxcalcProgram, PrecisePrintsDecimalResultsAsPlainNumerals) {
+    expectRuns({
+        {"--precise 0.1+0.2 1/3", "", "0.3\n0." + std::string(38, '3') + "\n", 0},
+        {"--precise '2^100' '1e-20*3'", "", "1267650600228229401496703205376\n0.00000000000000000003\n", 0},
+        {"--precise '25!' 'pi'", "", "15511210043330985984000000\n3.1415926535897932384626433832795028842\n", 0},
+        {"--precise 1/0 'ln(1)' 'factorial(-3)'", "", "NaN\n0\nnan\n", 0},
+        {"--precise 'sin(pi)' 'mod(-1;3)'", "", "0\n2\n", 0},
+        {"--precise --percent '200+10%' '0.3+10%' '200*10%'", "", "220\n0.33\n20\n", 0},
+        {"--precise --degrees 'sin(30)' 'rtod(pi)' 'asin(0)' 'sin(180)'", "", "0.5\n180\n0\n0\n", 0},
+        {"--precise --degrees --percent 'dtor(180)+50%'", "", "4.7123889803846898576939650749192543263\n", 0},
+        {"--precise 'sin(1;2)'", "", "error 17: sin:variables:error: requires 1 argument\n", 1},
+        {"--precise 'mode(1;2)'", "", "error 16: invalid return type from mode function\n", 1},
+    });
+}
+
+TEST_F(MxcalcProgram, SimplifyAndRewritePrintTheTree) {
+    expectRuns({
+        {"--simplify '$x + 2*3' '1+2' '$x*$x'", "", "add($x,6)\n3\nmultiply($x,$x)\n", 0},
+        {"--simplify 'foo(1) + $x'", "", "error 15: unable to resolve function: foo\n", 1},
+        {"--simplify '1+'", "", "error 10: no right operand to binary +\n", 1},
+        {"--degrees --simplify 'sin(90) + $x'", "", "add(1,$x)\n", 0},
+        {"--rewrite '$x + 0' '2*$x' '$x*$x' '$x/$x' 'abs(-$y)'", "",
+         "$x\nmultiply($x,2)\npow($x,2)\ndivide($x,$x)\nabs($y)\n", 0},
+        {"--rewrite 'foo(1) * 1'", "", "foo(1)\n", 0},
+        {"--rewrite '(' '0*$x'", "", "error 7: imbalanced parentheses\n0\n", 1},
+        {"--percent --rewrite 'nthroot($x^2;2)' 'nthroot($x^3;3)' '50%*$x'", "", "abs($x)\n$x\nmultiply($x,0.5)\n", 0},
+        {"--rewrite", "1*$a\n$b-$b\n", "$a\n0\n", 0},
+    });
+}
+
+TEST_F(MxcalcProgram, TokensAndTree) {
+    expectRuns({
+        {"--tokens '2(3+4)' '3--2' '5!' '$x y'", "", "2 * ( 3 add 4 )\n3 subtract negate 2\n5 factorial\n$x * y ( )\n", 0},
+        {"--tokens '2\u03C0' '' 0x1F", "", "2 * \u03C0 ( )\n\n31\n", 0},
+        {"--tree 1+2*3 '2\u00D73' 'SIN(1)'", "", "add(1,multiply(2,3))\nmultiply(2,3)\nsin(1)\n", 0},
+        {"--tree '(1' 1+2 ')'", "", "error 7: imbalanced parentheses\nadd(1,2)\nerror 11: no left operand to unary )\n", 1},
+        {"--tree -- -2^2 2^3^2", "", "negate(pow(2,2))\npow(2,pow(3,2))\n", 0},
+        {"--tree 5%2", "", "mod(5,2)\n", 0},
+        {"--tree --percent 5%2 2+3%", "", "multiply(percent(5),2)\nadd(2,percent(3))\n", 0},
+        {"--tokens --percent 5%", "", "5 %\n", 0},
+        {"--tree '" + std::string(2000, '(') + "1'", "", "error 1: expression nested too deeply\n", 1},
+        {"--tree", "1+2\n2*\n\n",
+         "add(1,2)\nerror 10: no right operand to binary *\nerror 1: Unable to create expression from term: ()\n", 1},
+        {"--tokens", "1+2\r\n3", "1 add 2\n3\n", 0},
+        {"--tree", "", "", 0},
+    });
+}
+
+TEST_F(MxcalcProgram, UsageErrorsPrintNothingAndExitTwo) {
+    expectRuns({{"--tokens --tree 1", "", "", 2}, {"--no-such-option 1", "", "", 2}, {"--settings", "", "", 2},
+                {"2+3 settings", "", "", 2}});
+    const MxcalcRun help = mxcalc("--help");
+    EXPECT_EQ(help.status, 0);
+    for (const char* word : {"--tokens", "--tree", "--percent", "--degrees", "--precise", "--simplify", "--rewrite",
+                             "--keyboard", "--settings", "--locale", "--timezone", "settings", "Exit status"}) {
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    }
+}
+
+TEST_F(MxcalcProgram, KeyboardPrintsTheSpaceKeyTitleForEachLine) {
+    const std::string keyboard = "--keyboard " + settingsOption();
+    expectRuns({
+        {keyboard + "--locale en_US --timezone UTC", "2+3\n1/0\nhello\n(2+3\nsind(30\n\n1234567.5\n",
+         " = 5\n = NaN\n\n = 5\n = 0.5\n\n = 1,234,567.5\n", 0},
+        {keyboard + "--locale de_DE --timezone UTC", "1234,5\n2/3\n", " = 1 234,5\n = 0,66666666667\n", 0},
+    });
+    const MXUserDefaults store = MXUserDefaults().inDirectory(folder());
+    ASSERT_TRUE(store.setString(u"sq~~$1*$1~|~timestamp~~x", KeyboardKeySaveCustomFunc));
+    ASSERT_TRUE(store.setInteger(2, KeyboardKeySaveINTMAX));
+    expectRuns({{keyboard + "--locale en_US --timezone Europe/Berlin", "sq(1.5)\ntimestamp(2020;1;1)\n",
+                 " = 2.25\n = 1,577,829,600\n", 0}});
+    const MxcalcRun rejected = mxcalc(keyboard + "--timezone Nowhere/Atall", "1\n", true);
+    EXPECT_EQ(rejected.status, 2);
+    EXPECT_NE(rejected.out.find("Nowhere/Atall"), std::string::npos) << rejected.out;
+}
+
+TEST_F(MxcalcProgram, SettingsCommandUsesTheGivenFolderOverTheEnvironment) {
+    const std::string other = "--settings " + shellQuoted((folder() / "other").string()) + " settings ";
+    expectRuns({
+        {other + "set saveINTMAX 7", "", "", 0},
+        {other + "get saveINTMAX", "", "7\n", 0},
+        {"settings get saveINTMAX", "", "\n", 0},
+        {other + "set varXvalue 0.25 --shared", "", "", 0},
+        {other + "get varXvalue --shared", "", "0.25\n", 0},
+        {other + "set saveINTMAX seven", "", "", 1},
+        {other + "unset saveINTMAX", "", "", 0},
+        {other + "get saveINTMAX", "", "\n", 0},
+        {"settings set saveCustomFunc 'sq~~$1*$1'", "", "", 0},
+        {settingsOption() + "settings get saveCustomFunc", "", "sq~~$1*$1\n", 0},
+    });
+}
+
+}  // namespace
+
+#endif
