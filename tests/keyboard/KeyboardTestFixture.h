@@ -8,28 +8,49 @@
 #include <string_view>
 
 #include "keyboard/KeyboardHeadless.h"
-#include "tests/keyboard/KeyboardTestFolder.h"
+#include "keyboard/KeyboardSettingsKeys.h"
+#include "platform/format/MXDeviceSettings.h"
+#include "tests/platform/settings_TemporaryFolder.h"
 
 class KeyboardTest : public testing::Test {
 protected:
-    KeyboardTest();
-    ~KeyboardTest() override;
+    KeyboardTest() {
+        setLocale(u"en_US");
+        setTimeZone(u"UTC");
+    }
+    ~KeyboardTest() override {
+        MXDeviceSettings::setLocale(std::nullopt);
+        MXDeviceSettings::setTimeZone(std::nullopt);
+    }
 
     KeyboardViewController& controller() { return keyboard_.controller(); }
-    void setLocale(std::u16string_view identifier);
-    void setTimeZone(std::u16string_view name);
-    void setPrecision(int64_t digits);
+    static void setLocale(std::u16string_view identifier) { MXDeviceSettings::setLocale(MXLocale(identifier)); }
+    static void setTimeZone(std::u16string_view name) {
+        MXDeviceSettings::setTimeZone(*MXTimeZone::timeZoneWithName(name));
+    }
+    void setPrecision(int64_t digits) { ASSERT_TRUE(store_.setInteger(digits, KeyboardKeySaveINTMAX)); }
+    void setDefinitions(std::u16string_view definitions) {
+        ASSERT_TRUE(store_.setString(std::u16string(definitions), KeyboardKeySaveCustomFunc));
+    }
 
     // Evaluates the text as the keyboard does and returns the result display.
-    std::u16string shown(const std::u16string& text);
+    std::u16string shown(const std::u16string& text) {
+        controller().evaluate(text);
+        return keyboard_.spaceTitle();
+    }
     // Types keys as the key handler does: into the host document when typing into the host
     // is on, then into the expression.
-    void type(std::initializer_list<std::u16string_view> keys);
+    void type(std::initializer_list<std::u16string_view> keys) {
+        for (std::u16string_view key : keys) {
+            if (controller().canType()) controller().textDocumentProxy().insertText(key);
+            controller().processString(key);
+        }
+    }
 
-    KeyboardTestFolder folder_;
-    MXUserDefaults store_;
-    KeyboardHeadless keyboard_;
+    TemporaryFolder folder_;
+    MXUserDefaults store_{MXUserDefaults().inDirectory(folder_.path())};
+    KeyboardHeadless keyboard_{store_};
 };
 
 // " = " and the value: the result display for a value.
-std::u16string resultTitle(std::u16string_view value);
+inline std::u16string resultTitle(std::u16string_view value) { return u" = " + std::u16string(value); }

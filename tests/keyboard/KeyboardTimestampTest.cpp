@@ -1,7 +1,6 @@
 // Timestamps: a device-local date and time, less the device's offset from UTC.
 #include <cmath>
 
-#include "keyboard/KeyboardSettingsKeys.h"
 #include "platform/format/MXTimeZone.h"
 #include "platform/text/MXText.h"
 #include "tests/keyboard/KeyboardTestFixture.h"
@@ -11,22 +10,28 @@ namespace {
 constexpr double kNewYear2020 = 1577836800;  // 2020-01-01 00:00:00 UTC
 constexpr double kMidsummer2021 = 1624363200;  // 2021-06-22 12:00:00 UTC
 
-class KeyboardTimestamps : public KeyboardTest, public testing::WithParamInterface<std::u16string> {
+struct ZoneCase {
+    std::u16string zone;
+    std::u16string utc;  // of 2020-01-01 00:00:00 in the zone
+};
+
+class KeyboardTimestamps : public KeyboardTest, public testing::WithParamInterface<ZoneCase> {
 protected:
     void SetUp() override {
-        setTimeZone(GetParam());
-        ASSERT_TRUE(store_.setString(u"timestamp~~x", KeyboardKeySaveCustomFunc));
+        setTimeZone(GetParam().zone);
+        setDefinitions(u"timestamp~~x");
     }
 
     int64_t offsetAt(double utcSeconds) const {
-        return MXTimeZone::timeZoneWithName(GetParam())->secondsFromGMTForDate(
+        return MXTimeZone::timeZoneWithName(GetParam().zone)->secondsFromGMTForDate(
             MXDate::dateWithTimeIntervalSince1970(utcSeconds));
     }
 
     // The bracketed timestamp of a local wall-clock time that equals `wallClockAsUtc` in UTC.
     std::u16string expandedTimestamp(double wallClockAsUtc) const {
         const double local = wallClockAsUtc - static_cast<double>(offsetAt(wallClockAsUtc));
-        return u"(" + MXIntegerText(static_cast<int64_t>(local) - offsetAt(local)) + u")";
+        std::u16string text = MXIntegerText(static_cast<int64_t>(local) - offsetAt(local));
+        return text.insert(0, 1, u'(') + u")";
     }
 };
 
@@ -66,30 +71,18 @@ TEST_P(KeyboardTimestamps, DatesThatDoNotReadGiveZero) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(TimeZones, KeyboardTimestamps,
-                         testing::Values(u"UTC", u"Europe/Berlin", u"America/New_York", u"Asia/Kolkata",
-                                         u"Pacific/Chatham"));
-
-struct UtcCase {
-    std::u16string zone;
-    std::u16string utc;  // of 2020-01-01 00:00:00 in the zone
-};
-
-class KeyboardUtcDateTime : public KeyboardTest, public testing::WithParamInterface<UtcCase> {};
-
-TEST_P(KeyboardUtcDateTime, WritesTheLocalTimeAgainInUtc) {
-    setTimeZone(GetParam().zone);
+TEST_P(KeyboardTimestamps, LocalTimeIsWrittenAgainInUtc) {
     EXPECT_EQ(controller().getUTCDateTimeFromLocalTime(u"2020-01-01 00:00:00"), GetParam().utc);
     EXPECT_EQ(controller().getUTCDateTimeFromLocalTime(u"not a date"), u"");
     EXPECT_EQ(controller().getUTCDateTimeFromLocalTime(u""), u"");
 }
 
-INSTANTIATE_TEST_SUITE_P(TimeZones, KeyboardUtcDateTime,
-                         testing::Values(UtcCase{u"UTC", u"2020-01-01 00:00:00"},
-                                         UtcCase{u"Europe/Berlin", u"2019-12-31 23:00:00"},
-                                         UtcCase{u"America/New_York", u"2020-01-01 05:00:00"},
-                                         UtcCase{u"Asia/Kolkata", u"2019-12-31 18:30:00"},
-                                         UtcCase{u"Pacific/Chatham", u"2019-12-31 10:15:00"}));
+INSTANTIATE_TEST_SUITE_P(TimeZones, KeyboardTimestamps,
+                         testing::Values(ZoneCase{u"UTC", u"2020-01-01 00:00:00"},
+                                         ZoneCase{u"Europe/Berlin", u"2019-12-31 23:00:00"},
+                                         ZoneCase{u"America/New_York", u"2020-01-01 05:00:00"},
+                                         ZoneCase{u"Asia/Kolkata", u"2019-12-31 18:30:00"},
+                                         ZoneCase{u"Pacific/Chatham", u"2019-12-31 10:15:00"}));
 
 TEST_F(KeyboardTest, TimestampTwoHoursAheadOfUtcIs7200Less) {
     setTimeZone(u"Africa/Cairo");  // UTC+2 without daylight saving in January 2020

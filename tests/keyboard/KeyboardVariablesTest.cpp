@@ -4,24 +4,16 @@
 
 namespace {
 
-struct NamesCase {
-    std::u16string expression;
-    std::vector<std::u16string> names;
-};
-
-class KeyboardNames : public KeyboardTest, public testing::WithParamInterface<NamesCase> {};
-
-TEST_P(KeyboardNames, AreTheVariablesAndUnknownFunctionsInWrittenOrder) {
-    const MXExpressionPtr expression = MXExpression::expressionFromString(GetParam().expression);
-    ASSERT_TRUE(expression) << MXToUtf8(GetParam().expression);
-    EXPECT_EQ(controller().variablesAndFunctionsInExpression(expression), GetParam().names);
+TEST_F(KeyboardTest, NamesAreTheVariablesAndUnknownFunctionsInWrittenOrder) {
+    const std::pair<std::u16string, std::vector<std::u16string>> cases[] = {
+        {u"1+2", {}}, {u"$a*sin($b)+$a", {u"a", u"b", u"a"}}, {u"foo($x)+$y", {u"foo", u"y"}},
+        {u"max(bar(1);$z;avg($w;2))", {u"bar", u"z", u"w"}}};
+    for (const auto& [text, names] : cases) {
+        const MXExpressionPtr expression = MXExpression::expressionFromString(text);
+        ASSERT_TRUE(expression) << MXToUtf8(text);
+        EXPECT_EQ(controller().variablesAndFunctionsInExpression(expression), names) << MXToUtf8(text);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Expressions, KeyboardNames,
-                         testing::Values(NamesCase{u"1+2", {}}, NamesCase{u"$x", {u"x"}},
-                                         NamesCase{u"$a*sin($b)+$a", {u"a", u"b", u"a"}},
-                                         NamesCase{u"foo($x)+$y", {u"foo", u"y"}},
-                                         NamesCase{u"max(bar(1);$z;avg($w;2))", {u"bar", u"z", u"w"}}));
 
 TEST_F(KeyboardTest, DeeplyNestedExpressionsAreWalkedWithoutRecursion) {
     MXExpressionPtr expression = MXExpression::variableExpressionWithVariable(u"v");
@@ -60,21 +52,11 @@ TEST_F(KeyboardTest, TheEvaluatorComputesInDoublePrecision) {
     EXPECT_EQ(controller().evaluator().angleMeasurementMode(), MXAngleMeasurementModeRadians);
 }
 
-struct WhitespaceCase {
-    std::u16string text;
-    std::u16string cleaned;
-};
-
-class KeyboardWhitespace : public testing::TestWithParam<WhitespaceCase> {};
-
-TEST_P(KeyboardWhitespace, IsRemovedEverywhere) {
-    EXPECT_EQ(KeyboardViewController::removeAllWhitespace(GetParam().text), GetParam().cleaned);
+TEST(KeyboardWhitespace, IsRemovedEverywhere) {
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u" 2 + 3 ", u"2+3"}, {u"\t1\n2\r3\f", u"123"}, {u"1\u00A02\u20093\u30004", u"1234"},
+        {u"1\u20282\u20293", u"123"}, {u"a\u200Bb", u"a\u200Bb"}, {u"", u""}};
+    for (const auto& [text, cleaned] : cases) EXPECT_EQ(KeyboardViewController::removeAllWhitespace(text), cleaned);
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, KeyboardWhitespace,
-                         testing::Values(WhitespaceCase{u" 2 + 3 ", u"2+3"}, WhitespaceCase{u"\t1\n2\r3\f", u"123"},
-                                         WhitespaceCase{u"1\u00A02\u20093\u30004", u"1234"},
-                                         WhitespaceCase{u"1\u20282\u20293", u"123"},
-                                         WhitespaceCase{u"a\u200Bb", u"a\u200Bb"}, WhitespaceCase{u"", u""}));
 
 }  // namespace

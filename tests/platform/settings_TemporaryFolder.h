@@ -4,27 +4,39 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "platform/settings/MXSettingsDirectory.h"
 
-class TemporarySettingsFolder : public ::testing::Test {
-protected:
-    void SetUp() override {
+// A fresh temporary folder, removed with everything in it when the object goes.
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "mxsettings-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        MXSetSettingsDirectory(folder_);
+        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
+        path_ = pattern;
     }
-
-    void TearDown() override {
-        MXSetSettingsDirectory(std::nullopt);
+    ~TemporaryFolder() {
         std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+        std::filesystem::remove_all(path_, ignored);
     }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
-    const std::filesystem::path& folder() const { return folder_; }
+    const std::filesystem::path& path() const { return path_; }
 
 private:
-    std::filesystem::path folder_;
+    std::filesystem::path path_;
+};
+
+class TemporarySettingsFolder : public ::testing::Test {
+protected:
+    void SetUp() override { MXSetSettingsDirectory(folder()); }
+    void TearDown() override { MXSetSettingsDirectory(std::nullopt); }
+
+    const std::filesystem::path& folder() const { return folder_.path(); }
+
+private:
+    TemporaryFolder folder_;
 };
