@@ -115,8 +115,8 @@ TEST(FailingArguments, EndTheCallWithTheErrorOfTheFirstEvaluated) {
     for (const bool precise : {false, true}) {
         for (const auto mode : {MXAngleMeasurementModeRadians, Degrees}) {
             for (const auto& [text, variable] : cases) {
-                expectFailure({text, MXErrorCodeUnresolvedVariable, u"unable to resolve variable: " + std::u16string(variable)},
-                              mode, precise);
+                const std::u16string message = u"unable to resolve variable: " + std::u16string(variable);
+                expectFailure({text, MXErrorCodeUnresolvedVariable, message}, mode, precise);
             }
         }
     }

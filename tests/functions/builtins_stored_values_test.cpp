@@ -49,14 +49,6 @@ TEST_F(StoredValues, VarxiReturnsItsArgumentsOwnNumber) {
     for (const auto& c : cases) expectValue(c);
 }
 
-TEST_F(StoredValues, NthrootTakesTheIndexTwoWhenAbsentZeroOrFailing) {
-    const ValueCase cases[] = {
-        {u"nthroot(16)", Double, 4}, {u"nthroot(27;3)", Double, 3}, {u"nthroot(27;0)", Double, std::sqrt(27.0)},
-        {u"nthroot(16;-2)", Double, 0.25},
-    };
-    for (const auto& c : cases) expectValue(c);
-}
-
 // A text, its value (none: it fails) and the imaginary flag it leaves.
 struct FlagStep {
     const char16_t* text;
@@ -64,13 +56,13 @@ struct FlagStep {
     int64_t flag;
 };
 
-// nthroot of a negative number roots its magnitude and raises the flag; sqrt and a failing
-// radicand leave the flag alone.
-TEST_F(StoredValues, NthrootOfANegativeNumberRaisesTheFlagInBothPrecisions) {
+// nthroot takes the index 2 when it is absent or 0; of a negative number it roots the magnitude
+// and raises the flag, which sqrt and a failing radicand leave alone.
+TEST_F(StoredValues, NthrootRaisesTheFlagForANegativeNumberInBothPrecisions) {
     const FlagStep steps[] = {
         {u"nthroot(4)", 2, 0},   {u"nthroot(-8;3)", 2, 1}, {u"sqrt(4)", 2, 1},     {u"sqrt(-4;2)", notANumber, 1},
         {u"nthroot($x;3)", {}, 1}, {u"nthroot(8;3)", 2, 0}, {u"nthroot(-16)", 4, 1}, {u"nthroot(0)", 0, 0},
-        {u"nthroot(-0.25)", 0.5, 1},
+        {u"nthroot(-0.25)", 0.5, 1}, {u"nthroot(16;0)", 4, 0}, {u"nthroot(27;3)", 3, 0}, {u"nthroot(16;-2)", 0.25, 0},
     };
     const MXUserDefaults& store = MXUserDefaults::standardUserDefaults();
     for (const bool precise : {false, true}) {

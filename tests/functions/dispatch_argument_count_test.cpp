@@ -91,7 +91,7 @@ TEST(DispatchArgumentCount, EveryBuiltinChecksItsCountBeforeEvaluating) {
                 EXPECT_FALSE(evaluator.evaluateExpression(callWithCount(rule.name, count), nullptr, &slot)) << context;
                 EXPECT_EQ(slot.code(), MXErrorCodeInvalidArgumentCount) << context;
                 EXPECT_EQ(utf8(slot.localizedDescription()), utf8(expectedMessage(rule, count))) << context;
-                EXPECT_FALSE(evaluator.evaluateExpression(callWithCount(rule.name, count), nullptr, nullptr)) << context;
+                EXPECT_FALSE(evaluator.evaluateExpression(callWithCount(rule.name, count), nullptr, nullptr));
                 EXPECT_EQ(evaluatedArguments, 0) << context;
             }
         }

@@ -7,24 +7,19 @@ namespace {
 
 using namespace precision_test;
 
-TEST(PreciseConstants, EulersNumberOnlyInAPower) {
-    // "e" is the constant only inside a power.
+// "e" is the constant only inside a power; dtor and rtod convert in decimals.
+TEST(PreciseConversions, EulersNumberInAPowerAndAngles) {
     expectDecimals({
         {u"e^2", "7.3890560989306502272304274605750078131803155705518", 37},
         {u"2^e", "6.5808859910179209708515424038864864915730774383481", 15},
-    });
-    expectFailure(u"e", MXErrorCodeUnresolvedFunction, u"unable to resolve function: e");
-    expectFailure(u"e()+1", MXErrorCodeUnresolvedFunction, u"unable to resolve function: e");
-}
-
-TEST(PreciseAngles, DtorAndRtodConvertInDecimals) {
-    expectDecimals({
         {u"dtor(180)", "3.1415926535897932384626433832795028842"},
         {u"dtor(30;30)", "0.53232542185827052096172568438902687760007592600523", 37},
         {u"dtor(0;0;3600)", "0.017453292519943295769236907684886127134428718885417", 37},
         {u"dtor(1)", "0.017453292519943295769236907684886127134428718885417", 37},
         {u"rtod(pi())", "180"}, {u"rtod(dtor(45))", "45", 37},
     });
+    builtins_test::expectFailures({u"e", u"e()+1"}, MXErrorCodeUnresolvedFunction, u"unable to resolve function: e",
+                                  MXAngleMeasurementModeRadians, true);
 }
 
 class PreciseVarx : public TemporarySettingsFolder {};

@@ -10,44 +10,25 @@ namespace {
 
 using namespace precision_test;
 constexpr auto Double = MXNumberKind::Double;
-constexpr auto Decimal = MXNumberKind::Decimal;
 
-TEST(PreciseStatistics, SumsAndMeansAreDecimal) {
+TEST(PreciseStatistics, ComputeInDecimals) {
     expectDecimals({
-        {u"sum(0.1;0.2)", "0.3"}, {u"sum(1e30;1;-1e30)", "1"},
+        {u"sum(0.1;0.2)", "0.3"}, {u"sum(1e30;1;-1e30)", "1"}, {u"avg(0.1;0.2;0.3)", "0.2"},
         {u"average(1;2;2)", "1.6666666666666666666666666666666666667"},
-        {u"avg(0.1;0.2;0.3)", "0.2"},
-    });
-}
-
-TEST(PreciseStatistics, ModeIsTheOneValueSeenMostOftenReadAgainAsADecimal) {
-    expectDecimals({
-        {u"mode(1;2;2)", "2"},
-        // A double winner becomes the decimal of the digits it prints as.
-        {u"mode(2^0.5;1;2^0.5)", "1.4142135623730951"}, {u"mode(ln(2);ln(2);1)", "0.6931471805599453"},
-    });
-}
-
-TEST(PreciseStatistics, MedianOfAnOddCountIsTheMiddleNumberAsTheEvaluatorMadeIt) {
-    expectDecimals({
-        {u"median(3;1;2)", "2"}, {u"median(4;1;3;2)", "2.5"},
+        // A double winner of mode becomes the decimal of the digits it prints as.
+        {u"mode(1;2;2)", "2"}, {u"mode(2^0.5;1;2^0.5)", "1.4142135623730951"},
+        {u"mode(ln(2);ln(2);1)", "0.6931471805599453"},
         // The sum of the two middle numbers is rounded to 38 digits before it is halved.
+        {u"median(3;1;2)", "2"}, {u"median(4;1;3;2)", "2.5"},
         {u"median(1;1/3)", "0.66666666666666666666666666666666666665"},
-    });
-    const ValueCase cases[] = {
-        {u"median(9;ln(2);0)", Double, std::log(decimal_test::atRunTime(2.0))},
-        {u"median(9;factorial(2.5);0)", Double, std::tgamma(decimal_test::atRunTime(3.5))},
-        {u"median(9;2;0)", Decimal, 2},
-    };
-    for (const auto& c : cases) expectNumber(c);
-}
-
-TEST(PreciseStatistics, DeviationsAreSquareRootsOfExactSquares) {
-    expectDecimals({
+        // Deviations are square roots of exact squares.
         {u"stddev(2;4;4;4;5;5;7;9)", "2"},
         {u"stddevs(2;4;4;4;5;5;7;9)", "2.1380899352993950774764278470380281724320113187307", 37},
         {u"stddevs(0.1;0.3)", "0.14142135623730950488016887242096980785696718753769", 37},
     });
+    // The median of an odd count is the middle number as the evaluator made it.
+    expectNumber({u"median(9;ln(2);0)", Double, std::log(decimal_test::atRunTime(2.0))});
+    expectNumber({u"median(9;factorial(2.5);0)", Double, std::tgamma(decimal_test::atRunTime(3.5))});
 }
 
 // The arguments a function "tick" was given while `text` was evaluated; it returns each.

@@ -50,8 +50,4 @@ inline void expectNumber(const ValueCase& c, MXAngleMeasurementMode mode = MXAng
     builtins_test::expectValue(c, mode, true);
 }
 
-inline void expectFailure(std::u16string_view text, int64_t code, std::u16string_view message) {
-    builtins_test::expectFailure({std::u16string(text), code, std::u16string(message)}, MXAngleMeasurementModeRadians, true);
-}
-
 }  // namespace precision_test
