@@ -1,5 +1,4 @@
-// Where values come from: substitutions of each kind, the variable and function resolvers, and
-// names of functions taken as variables.
+// Where values come from: substitutions, the variable and function resolvers, functions as variables.
 #include <gtest/gtest.h>
 
 #include "tests/engine/evaluator_support.h"

@@ -1,5 +1,4 @@
-// Evaluation of texts with the default evaluator and the evaluator's operator set; the precision
-// and angle settings.
+// Text evaluation with the default evaluator and the evaluator's operator set; precision and angles.
 #include <gtest/gtest.h>
 
 #include <cmath>

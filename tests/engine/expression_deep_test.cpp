@@ -1,5 +1,4 @@
-// Trees far deeper and wider than a parse can produce, built through the factories: every
-// whole-tree operation must finish without overflowing the stack.
+// Trees far deeper and wider than a parse makes: whole-tree operations never overflow the stack.
 #include <gtest/gtest.h>
 
 #include "engine/expression/MXExpressionArchiveFormat.h"

@@ -33,19 +33,14 @@ TEST(ExpressionEquality, ComparesKindValueAndArguments) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const EqualityCase cases[] = {
         {var(u"$x"), var(u"x"), true},
-        {var(u"x"), var(u"X"), false},
-        {fn(u"SIN", {num(1)}), fn(u"sin", {num(1)}), true},
-        {dec(u"2"), num(2), true},
-        {dec(u"2"), num(2.5), false},
+        {var(u"x"), var(u"X"), false}, {fn(u"SIN", {num(1)}), fn(u"sin", {num(1)}), true},
+        {dec(u"2"), num(2), true}, {dec(u"2"), num(2.5), false},
         {fn(u"add", {num(1), num(2)}), fn(u"add", {num(2), num(1)}), false},
-        {fn(u"add", {num(1), num(2)}), fn(u"multiply", {num(1), num(2)}), false},
-        {num(1), var(u"x"), false},
+        {fn(u"add", {num(1), num(2)}), fn(u"multiply", {num(1), num(2)}), false}, {num(1), var(u"x"), false},
         {fn(u"add", {num(1)}), fn(u"add", {num(1), num(1)}), false},
         {fn(u"f", {num(1), fn(u"g", {num(2)})}), fn(u"f", {num(1), fn(u"g", {num(3)})}), false},
         {fn(u"f", {var(u"x"), fn(u"G", {dec(u"2")})}), fn(u"F", {var(u"x"), fn(u"g", {num(2)})}), true},
-        {num(nan), num(nan), true},
-        {nullNumber(), nullNumber(), true},
-        {nullNumber(), num(0), false},
+        {num(nan), num(nan), true}, {nullNumber(), nullNumber(), true}, {nullNumber(), num(0), false},
     };
     for (const auto& c : cases) {
         const std::string name = utf8(c.left->description()) + " and " + utf8(c.right->description());

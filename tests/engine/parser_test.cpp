@@ -1,5 +1,4 @@
-// Texts and the trees they parse to (keyboard state), or the error they fail with; nesting too
-// deep fails with error 1 instead of exhausting the stack.
+// Texts and the trees (keyboard state) or errors they parse to; too deep nesting fails with error 1.
 #include <gtest/gtest.h>
 
 #include <string>

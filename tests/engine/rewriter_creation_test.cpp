@@ -1,5 +1,4 @@
-// Creating rules from text (refusals, conditions that do not parse, the description) and the
-// evaluator's entry points, which use the process-wide rewriter.
+// Creating rules from text, and the evaluator's entry points to the process-wide rewriter.
 #include <cmath>
 #include <regex>
 

@@ -1,5 +1,4 @@
-// Large and deep trees rewrite without overflowing the stack: matching, building the
-// replacement, comparing bound parts and applying rules all walk with explicit stacks.
+// Large and deep trees rewrite without overflowing the stack.
 #include "tests/engine/rewriter_support.h"
 
 using namespace rewriter_test;

@@ -1,7 +1,5 @@
-// Passes: rewriting repeats until nothing changes, and gives up after 256 passes with
-// "ABORT: replacement limit reached", returning the tree as simplified at the last start.
-// Conditions: evaluated with the matched parts, false when they cannot be evaluated, and the
-// parity tests of the nthroot rules in either meaning of "%".
+// Passes repeat until nothing changes and stop at the pass and node limits; conditions hold only
+// when they evaluate, and the nthroot parity tests hold in either meaning of "%".
 #include <cstdlib>
 
 #include "engine/operators/MXMathOperatorSet.h"
@@ -62,20 +60,14 @@ TEST_F(RewritePasses, RulesThatUndoEachOtherStopAtTheLimit) {
 // one that does not. 255 changes end in the 256th pass; the 256th change would need a 257th.
 TEST_F(RewritePasses, LimitBoundary) {
     rewriter.addRewriteRule(u"countdown(__num1 - 1)", u"countdown(__num1)", u"__num1 > 0");
-    const struct {
-        const char16_t* input;
-        const char* result;
-        bool aborted;
-    } cases[] = {
-        {u"countdown(0)", "countdown(0)", false},
-        {u"countdown(255)", "countdown(0)", false},
-        {u"countdown(256)", "countdown(1)", true},
-        {u"countdown(300)", "countdown(45)", true},
-    };
-    for (const auto& c : cases) {
+    const std::tuple<const char16_t*, const char*, bool> cases[] = {{u"countdown(0)", "countdown(0)", false},
+                                                                    {u"countdown(255)", "countdown(0)", false},
+                                                                    {u"countdown(256)", "countdown(1)", true},
+                                                                    {u"countdown(300)", "countdown(45)", true}};
+    for (const auto& [input, result, aborted] : cases) {
         MXLogCapture log;
-        EXPECT_EQ(rewrite(c.input), c.result) << utf8(c.input);
-        EXPECT_EQ(log.contains(kAbort), c.aborted) << utf8(c.input);
+        EXPECT_EQ(rewrite(input), result) << utf8(input);
+        EXPECT_EQ(log.contains(kAbort), aborted) << utf8(input);
     }
 }
 

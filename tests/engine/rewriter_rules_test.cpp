@@ -1,5 +1,4 @@
-// Every rule of the standard table (one input it fires on and one near miss, checked on the rule
-// and through a whole rewrite); placeholders, sharing of nodes and top-down application.
+// Each standard rule with a near miss; placeholders, node sharing and top-down application.
 #include "tests/engine/rewriter_support.h"
 
 using namespace rewriter_test;
