@@ -57,12 +57,6 @@ TEST_F(StandardRules, EachRuleFiresAndMissesItsNearMiss) {
     }
 }
 
-// Rewriting the result again changes nothing: no rule turns $x * 2 back.
-TEST_F(StandardRules, NoRuleTurnsAProductBack) {
-    const MXExpressionPtr once = rewriter.expressionByRewritingExpression(parsed(u"2 * $x"), evaluator);
-    EXPECT_EQ(described(rewriter.expressionByRewritingExpression(once, evaluator)), "multiply($x,2)");
-}
-
 struct MatchCase {
     const char* name;
     size_t rule;
@@ -77,13 +71,7 @@ TEST_F(StandardRules, PlaceholdersBindByKindAndByName) {
         {"same name, different subtrees", 3, fn(u"add", {fn(u"sin", {var(u"x")}), fn(u"sin", {var(u"y")})}), false},
         {"different names may bind equal parts", 21, fn(u"divide", {fn(u"multiply", {var(u"p"), var(u"p")}), var(u"p")}),
          true},
-        {"number then variable", 8, fn(u"multiply", {num(2), var(u"x")}), true},
-        {"variable then number", 8, fn(u"multiply", {var(u"x"), num(2)}), false},
-        {"__var facing a call", 8, fn(u"multiply", {num(2), fn(u"sin", {var(u"x")})}), false},
-        {"__num facing a variable", 8, fn(u"multiply", {var(u"y"), var(u"x")}), false},
         {"typed placeholder facing a call of its own name", 8, fn(u"multiply", {fn(u"__num1"), fn(u"__var1")}), true},
-        {"number leaf compared by value", 1, fn(u"add", {num(0.0), var(u"x")}), true},
-        {"number leaf of another value", 1, fn(u"add", {num(-1.0), var(u"x")}), false},
         {"name compared lower-cased", 1, fn(u"ADD", {num(0), var(u"x")}), true},
         {"other argument count", 12, fn(u"abs", {fn(u"negate", {var(u"x")}), num(1)}), false},
         {"other function", 12, fn(u"abs", {fn(u"factorial", {var(u"x")})}), false},
@@ -103,17 +91,14 @@ TEST_F(StandardRules, FunctionPlaceholderTakesAnyCall) {
 
 TEST_F(StandardRules, ReplacementSharesMatchedAndPatternNodes) {
     const MXExpressionPtr x = fn(u"sin", {var(u"x")});
-
     const MXExpressionPtr sum = fn(u"add", {num(0), x});
     EXPECT_EQ(standardRule(1).expressionByRewritingExpression(sum, evaluator), x);
-
     const detail::MXRewriteRule& doubling = standardRule(3);
     const MXExpressionPtr doubled = doubling.expressionByRewritingExpression(fn(u"add", {x, x->copy()}), evaluator);
     ASSERT_EQ(described(doubled), "multiply(2,sin($x))");
     EXPECT_EQ(doubled->arguments()[1], x) << "the first match is the bound node";
     EXPECT_EQ(doubled->arguments()[0], doubling.pattern()->arguments()[0]) << "the 2 of the replacement";
     EXPECT_EQ(x->parentExpression(), doubled);
-
     const detail::MXRewriteRule& zero = standardRule(9);
     EXPECT_EQ(zero.expressionByRewritingExpression(fn(u"multiply", {num(0), x}), evaluator), zero.pattern());
 }
