@@ -26,19 +26,18 @@ TEST_P(KeyboardSpaceKey, InsertsTheResultAndEmptiesTheExpression) {
     EXPECT_TRUE(log.lines().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TypingIntoTheHost, KeyboardSpaceKey,
-    testing::Values(InsertionCase{{u"(", u"2", u" + ", u"3"}, true, u"(2 + 3) = 5"},
-                    InsertionCase{{u"sind(", u"rtod(", u"0"}, true, u"sind(rtod(0)) = 0"},
-                    InsertionCase{{u"2", u")", u")"}, true, u"2)) = 2"},
-                    InsertionCase{{u"1234", u"*", u"1000"}, true, u"1234*1000 = 1,234,000"},
-                    InsertionCase{{u"0", u"/", u"0"}, true, u"0/0 = NaN"}));
+const InsertionCase kTypingIntoTheHost[] = {
+    {{u"(", u"2", u" + ", u"3"}, true, u"(2 + 3) = 5"}, {{u"sind(", u"rtod(", u"0"}, true, u"sind(rtod(0)) = 0"},
+    {{u"2", u")", u")"}, true, u"2)) = 2"}, {{u"1234", u"*", u"1000"}, true, u"1234*1000 = 1,234,000"},
+    {{u"0", u"/", u"0"}, true, u"0/0 = NaN"},
+};
+INSTANTIATE_TEST_SUITE_P(TypingIntoTheHost, KeyboardSpaceKey, testing::ValuesIn(kTypingIntoTheHost));
 
-INSTANTIATE_TEST_SUITE_P(
-    OnlyResultsReachTheHost, KeyboardSpaceKey,
-    testing::Values(InsertionCase{{u"(", u"2", u" + ", u"3"}, false, u"5"},
-                    InsertionCase{{u"1234", u"*", u"1000"}, false, u"1,234,000"},
-                    InsertionCase{{u"-", u"4"}, false, u"-4"}, InsertionCase{{u"0", u"/", u"0"}, false, u"NaN"}));
+const InsertionCase kOnlyResultsReachTheHost[] = {
+    {{u"(", u"2", u" + ", u"3"}, false, u"5"}, {{u"1234", u"*", u"1000"}, false, u"1,234,000"},
+    {{u"-", u"4"}, false, u"-4"}, {{u"0", u"/", u"0"}, false, u"NaN"},
+};
+INSTANTIATE_TEST_SUITE_P(OnlyResultsReachTheHost, KeyboardSpaceKey, testing::ValuesIn(kOnlyResultsReachTheHost));
 
 TEST_F(KeyboardTest, WithoutAResultSpaceTypesASpaceOnly) {
     type({u"h", u"i"});

@@ -20,16 +20,13 @@ TEST_P(KeyboardLocales, ReadAndShowNumbersInTheUsersNotation) {
     EXPECT_EQ(shown(GetParam().typed), resultTitle(GetParam().display));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, KeyboardLocales,
-    testing::Values(LocaleCase{u"en_US", u".", u",", u"1,234.5*1000", u"1,234,500"},
-                    LocaleCase{u"en_US", u".", u",", u"1234567.5", u"1,234,567.5"},
-                    LocaleCase{u"de_DE", u",", u" ", u"1 234,25+0,25", u"1 234,5"},
-                    LocaleCase{u"fr_FR", u",", u" ", u"1234,5", u"1 234,5"},
-                    LocaleCase{u"fr_FR", u",", u" ", u"avg(1,5;2,5)", u"2"},
-                    LocaleCase{u"ar_SA", u"\u066B", u",", u"1234\u066B5", u"1,234\u066B5"},
-                    LocaleCase{u"ar_EH", u".", u",", u"1234.5", u"1,234.5"},
-                    LocaleCase{u"ar", u"\u066B", u",", u"1234\u066B5", u"1,234\u066B5"}));
+const LocaleCase kLocales[] = {
+    {u"en_US", u".", u",", u"1,234.5*1000", u"1,234,500"}, {u"en_US", u".", u",", u"1234567.5", u"1,234,567.5"},
+    {u"de_DE", u",", u" ", u"1 234,25+0,25", u"1 234,5"}, {u"fr_FR", u",", u" ", u"1234,5", u"1 234,5"},
+    {u"fr_FR", u",", u" ", u"avg(1,5;2,5)", u"2"}, {u"ar_SA", u"\u066B", u",", u"1234\u066B5", u"1,234\u066B5"},
+    {u"ar_EH", u".", u",", u"1234.5", u"1,234.5"}, {u"ar", u"\u066B", u",", u"1234\u066B5", u"1,234\u066B5"},
+};
+INSTANTIATE_TEST_SUITE_P(Locales, KeyboardLocales, testing::ValuesIn(kLocales));
 
 TEST_F(KeyboardTest, DecimalDotMakesThePointTheDecimalSeparatorInEveryLocale) {
     ASSERT_TRUE(store_.setInteger(1, KeyboardKeyDecimalDot));

@@ -15,22 +15,20 @@ TEST_P(KeyboardResultDisplay, ShowsTheFormattedResultOrNothing) {
     EXPECT_EQ(shown(GetParam().expression), GetParam().display);
 }
 
-INSTANTIATE_TEST_SUITE_P(Results, KeyboardResultDisplay,
-                         testing::Values(DisplayCase{u"2 + 3", u" = 5"}, DisplayCase{u"(2+3", u" = 5"},
-                                         DisplayCase{u"2+3)", u" = 5"}, DisplayCase{u"0.1+0.2", u" = 0.3"},
-                                         DisplayCase{u"-7*3", u" = -21"}, DisplayCase{u"1234567.5", u" = 1,234,567.5"},
-                                         DisplayCase{u"3!", u" = 6"}, DisplayCase{u"e^(0", u" = 1"},
-                                         DisplayCase{u"200+10%", u" = 220"}, DisplayCase{u"50%", u" = 0.5"},
-                                         DisplayCase{u"2^(1/2", u" = 1.41421356237"}, DisplayCase{u"0*5", u" = 0"},
-                                         DisplayCase{u"10^200", u" = 1E200"}, DisplayCase{u"0-10^300", u" = -1E300"},
-                                         DisplayCase{u"10^-200", u" = 1E-200"}, DisplayCase{u"1/0", u" = NaN"},
-                                         DisplayCase{u"-1/0", u" = NaN"}, DisplayCase{u"0/0", u" = NaN"}));
+const DisplayCase kResults[] = {
+    {u"2 + 3", u" = 5"}, {u"(2+3", u" = 5"}, {u"2+3)", u" = 5"}, {u"0.1+0.2", u" = 0.3"}, {u"-7*3", u" = -21"},
+    {u"1234567.5", u" = 1,234,567.5"}, {u"3!", u" = 6"}, {u"e^(0", u" = 1"}, {u"200+10%", u" = 220"},
+    {u"50%", u" = 0.5"}, {u"2^(1/2", u" = 1.41421356237"}, {u"0*5", u" = 0"}, {u"10^200", u" = 1E200"},
+    {u"0-10^300", u" = -1E300"}, {u"10^-200", u" = 1E-200"}, {u"1/0", u" = NaN"}, {u"-1/0", u" = NaN"},
+    {u"0/0", u" = NaN"},
+};
+INSTANTIATE_TEST_SUITE_P(Results, KeyboardResultDisplay, testing::ValuesIn(kResults));
 
-INSTANTIATE_TEST_SUITE_P(Nothing, KeyboardResultDisplay,
-                         testing::Values(DisplayCase{u"", u""}, DisplayCase{u"   ", u""}, DisplayCase{u"()", u""},
-                                         DisplayCase{u"(((", u""}, DisplayCase{u"hello", u""},
-                                         DisplayCase{u"hello(2)", u""}, DisplayCase{u"2)+(3", u""},
-                                         DisplayCase{u"2+", u""}, DisplayCase{u"sin(", u""}));
+const DisplayCase kNothing[] = {
+    {u"", u""}, {u"   ", u""}, {u"()", u""}, {u"(((", u""}, {u"hello", u""}, {u"hello(2)", u""}, {u"2)+(3", u""},
+    {u"2+", u""}, {u"sin(", u""},
+};
+INSTANTIATE_TEST_SUITE_P(Nothing, KeyboardResultDisplay, testing::ValuesIn(kNothing));
 
 TEST_F(KeyboardTest, EvaluateWithoutTextClearsTheDisplay) {
     ASSERT_EQ(shown(u"2+3"), u" = 5");

@@ -17,7 +17,7 @@ TEST(LeadingDecimalValue, ReadsTheLongestLeadingNumeral) {
         // No numeral at all.
         {u"", 0}, {u"abc", 0}, {u".", 0}, {u"-", 0}, {u"e5", 0}, {u"sin(dtor($1))", 0}, {u"(5)", 0}, {u"nan", 0},
         {u"inf", 0}};
-    for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(detail::leadingDecimalValue(text), expected) << expected;
+    for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(detail::leadingDecimalValue(text), expected);
 }
 
 TEST(LeadingDecimalValue, BeyondTheDoubleRange) {

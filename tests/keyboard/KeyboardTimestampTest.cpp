@@ -77,12 +77,12 @@ TEST_P(KeyboardTimestamps, LocalTimeIsWrittenAgainInUtc) {
     EXPECT_EQ(controller().getUTCDateTimeFromLocalTime(u""), u"");
 }
 
-INSTANTIATE_TEST_SUITE_P(TimeZones, KeyboardTimestamps,
-                         testing::Values(ZoneCase{u"UTC", u"2020-01-01 00:00:00"},
-                                         ZoneCase{u"Europe/Berlin", u"2019-12-31 23:00:00"},
-                                         ZoneCase{u"America/New_York", u"2020-01-01 05:00:00"},
-                                         ZoneCase{u"Asia/Kolkata", u"2019-12-31 18:30:00"},
-                                         ZoneCase{u"Pacific/Chatham", u"2019-12-31 10:15:00"}));
+const ZoneCase kTimeZones[] = {
+    {u"UTC", u"2020-01-01 00:00:00"}, {u"Europe/Berlin", u"2019-12-31 23:00:00"},
+    {u"America/New_York", u"2020-01-01 05:00:00"}, {u"Asia/Kolkata", u"2019-12-31 18:30:00"},
+    {u"Pacific/Chatham", u"2019-12-31 10:15:00"},
+};
+INSTANTIATE_TEST_SUITE_P(TimeZones, KeyboardTimestamps, testing::ValuesIn(kTimeZones));
 
 TEST_F(KeyboardTest, TimestampTwoHoursAheadOfUtcIs7200Less) {
     setTimeZone(u"Africa/Cairo");  // UTC+2 without daylight saving in January 2020
