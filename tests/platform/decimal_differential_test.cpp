@@ -2,12 +2,12 @@
 // vectors (100,000 per operation) into a pipe and every one is checked here.
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,83 +15,46 @@
 #include "tests/platform/decimal_Reference.h"
 
 using decimal_test::fields;
-using decimal_test::reference;
 using decimal_test::sameRecord;
 
 namespace {
 
 constexpr int kVectorsPerOperation = 100000;
 
-bool pythonAvailable() {
-    static const bool available = std::system("python3 -c 'import decimal' >/dev/null 2>&1") == 0;
-    return available;
-}
-
-// The generator's seed: MX_DECIMAL_SEED when set, so that other samples can be drawn.
-std::string seed() {
-    const char* value = std::getenv("MX_DECIMAL_SEED");
-    return value && *value ? value : "20240611";
-}
-
-using Tokens = std::vector<std::string_view>;
-
-Tokens split(std::string_view line) {
-    Tokens tokens;
-    size_t start = 0;
-    while (start < line.size()) {
-        size_t end = line.find(' ', start);
-        if (end == std::string_view::npos) end = line.size();
-        tokens.push_back(line.substr(start, end - start));
-        start = end + 1;
-    }
-    return tokens;
-}
-
+using Fields = std::vector<std::string>;
 // A check returns an empty text when the vector holds, otherwise what was computed instead.
-using Check = std::function<std::string(const Tokens&)>;
+using Check = std::function<std::string(const Fields&)>;
 
+// The generator's seed is MX_DECIMAL_SEED when set, so that other samples can be drawn.
 void checkVectors(const char* operation, size_t fieldCount, const Check& check) {
-    if (!pythonAvailable()) GTEST_SKIP() << "python3 is not available";
+    if (std::system("python3 -c 'import decimal' >/dev/null 2>&1") != 0) GTEST_SKIP() << "python3 is not available";
+    const char* seed = std::getenv("MX_DECIMAL_SEED");
     const std::string command = std::string("python3 '") + MX_SOURCE_DIR + "/tests/platform/decimal_vectors.py' " +
-                                operation + " " + std::to_string(kVectorsPerOperation) + " " + seed();
+                                operation + " " + std::to_string(kVectorsPerOperation) + " " +
+                                (seed && *seed ? seed : "20240611");
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     char buffer[1024];
     int count = 0, failures = 0;
     while (std::fgets(buffer, sizeof buffer, pipe)) {
-        std::string_view line(buffer);
-        if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
-        const Tokens tokens = split(line);
+        std::istringstream line(buffer);
+        Fields f;
+        for (std::string word; line >> word;) f.push_back(word);
         ++count;
-        const std::string problem = tokens.size() == fieldCount ? check(tokens) : "malformed vector";
-        if (!problem.empty() && ++failures <= 10) ADD_FAILURE() << operation << " " << line << "  ->  " << problem;
+        const std::string problem = f.size() == fieldCount ? check(f) : "malformed vector";
+        if (!problem.empty() && ++failures <= 10) ADD_FAILURE() << operation << " " << buffer << "  ->  " << problem;
     }
     EXPECT_EQ(pclose(pipe), 0) << command;
     EXPECT_EQ(count, kVectorsPerOperation);
     EXPECT_EQ(failures, 0);
 }
 
-MXDecimalRecord operand(std::string_view text) {
-    const auto r = reference(text);
-    if (!r) throw std::invalid_argument("unreadable operand " + std::string(text));
-    return *r;
-}
+MXRoundingMode mode(const std::string& text) { return MXRoundingMode(std::stoi(text)); }
 
-int integer(std::string_view text) {
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
-uint64_t hexBits(std::string_view text) {
-    uint64_t value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value, 16);
-    return value;
-}
-
-std::string differs(const MXDecimalRecord& got, int status, std::string_view expected, int expectedStatus) {
-    const auto want = reference(expected);
-    if (want && sameRecord(got, *want) && status == expectedStatus) return {};
+std::string differs(const MXDecimalRecord& got, int status, const std::string& expected,
+                    const std::string& expectedStatus) {
+    const auto want = decimal_test::reference(expected);
+    if (want && sameRecord(got, *want) && status == std::stoi(expectedStatus)) return {};
     return fields(got) + " status " + std::to_string(status);
 }
 
@@ -99,11 +62,11 @@ using Operation = MXCalculationError (*)(MXDecimalRecord*, const MXDecimalRecord
                                          MXRoundingMode);
 
 Check arithmetic(Operation op) {
-    return [op](const Tokens& t) {
-        const MXDecimalRecord a = operand(t[0]), b = operand(t[1]);
+    return [op](const Fields& f) {
+        const MXDecimalRecord a = decimal_test::ref(f[0]), b = decimal_test::ref(f[1]);
         MXDecimalRecord r;
-        const int status = op(&r, &a, &b, MXRoundingMode(integer(t[2])));
-        return differs(r, status, t[3], integer(t[4]));
+        const int status = op(&r, &a, &b, mode(f[2]));
+        return differs(r, status, f[3], f[4]);
     };
 }
 
@@ -113,57 +76,52 @@ TEST(DecimalDifferential, Multiply) { checkVectors("multiply", 5, arithmetic(MXD
 TEST(DecimalDifferential, Divide) { checkVectors("divide", 5, arithmetic(MXDecimalRecordDivide)); }
 
 TEST(DecimalDifferential, Power) {
-    checkVectors("power", 5, [](const Tokens& t) {
-        const MXDecimalRecord a = operand(t[0]);
-        uint64_t n = 0;
-        std::from_chars(t[1].data(), t[1].data() + t[1].size(), n);
+    checkVectors("power", 5, [](const Fields& f) {
+        const MXDecimalRecord a = decimal_test::ref(f[0]);
         MXDecimalRecord r;
-        const int status = MXDecimalRecordPower(&r, &a, n, MXRoundingMode(integer(t[2])));
-        return differs(r, status, t[3], integer(t[4]));
+        const int status = MXDecimalRecordPower(&r, &a, std::stoull(f[1]), mode(f[2]));
+        return differs(r, status, f[3], f[4]);
     });
 }
 
 TEST(DecimalDifferential, Round) {
-    checkVectors("round", 4, [](const Tokens& t) {
-        const MXDecimalRecord a = operand(t[0]);
+    checkVectors("round", 4, [](const Fields& f) {
+        const MXDecimalRecord a = decimal_test::ref(f[0]);
         MXDecimalRecord r;
-        MXDecimalRecordRound(&r, &a, integer(t[1]), MXRoundingMode(integer(t[2])));
-        return differs(r, 0, t[3], 0);
+        MXDecimalRecordRound(&r, &a, std::stoi(f[1]), mode(f[2]));
+        return differs(r, 0, f[3], "0");
     });
 }
 
 TEST(DecimalDifferential, Compare) {
-    checkVectors("compare", 3, [](const Tokens& t) {
-        const MXDecimalRecord a = operand(t[0]), b = operand(t[1]);
+    checkVectors("compare", 3, [](const Fields& f) {
+        const MXDecimalRecord a = decimal_test::ref(f[0]), b = decimal_test::ref(f[1]);
         const int order = MXDecimalRecordCompare(&a, &b);
-        return order == integer(t[2]) ? std::string() : std::to_string(order);
+        return order == std::stoi(f[2]) ? std::string() : std::to_string(order);
     });
 }
 
 TEST(DecimalDifferential, FromString) {
-    checkVectors("fromstring", 2, [](const Tokens& t) {
-        return differs(MXDecimalRecordFromString(t[0]), 0, t[1], 0);
-    });
+    checkVectors("fromstring", 2,
+                 [](const Fields& f) { return differs(MXDecimalRecordFromString(f[0]), 0, f[1], "0"); });
 }
 
 TEST(DecimalDifferential, ToDouble) {
-    checkVectors("todouble", 2, [](const Tokens& t) {
-        const double d = MXDecimalRecordToDouble(operand(t[0]));
+    checkVectors("todouble", 2, [](const Fields& f) {
+        const double d = MXDecimalRecordToDouble(decimal_test::ref(f[0]));
         uint64_t bits;
         std::memcpy(&bits, &d, sizeof bits);
-        const bool holds = t[1] == "nan" ? std::isnan(d) : bits == hexBits(t[1]);
-        char text[32];
-        std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(bits));
-        return holds ? std::string() : std::string(text);
+        const bool holds = f[1] == "nan" ? std::isnan(d) : bits == std::stoull(f[1], nullptr, 16);
+        return holds ? std::string() : std::to_string(bits);
     });
 }
 
 TEST(DecimalDifferential, FromDouble) {
-    checkVectors("fromdouble", 2, [](const Tokens& t) {
-        const uint64_t bits = hexBits(t[0]);
+    checkVectors("fromdouble", 2, [](const Fields& f) {
+        const uint64_t bits = std::stoull(f[0], nullptr, 16);
         double d;
         std::memcpy(&d, &bits, sizeof d);
-        return differs(MXDecimalRecordFromDouble(d), 0, t[1], 0);
+        return differs(MXDecimalRecordFromDouble(d), 0, f[1], "0");
     });
 }
 

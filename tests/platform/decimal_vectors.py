@@ -1,29 +1,12 @@
 #!/usr/bin/env python3
-"""Reference vectors for the 38-digit decimal record, computed with Python's decimal module.
+"""Reference vectors for the 38-digit decimal record from Python's decimal module, one a line.
 
-Usage: decimal_vectors.py OPERATION COUNT SEED
-
-Prints one vector per line. Records are written as "[-]<coefficient>E<exponent>", results as
-Python prints them (or "NaN", "0"); both read as the decimal value they show.
-
-  add, subtract, multiply, divide:  a b mode result status
-  power:                            a n mode result status
-  round:                            a scale mode result
-  compare:                          a b order
-  fromstring:                       text result
-  todouble:                         a bits        (bits of the double, hex, or "nan")
-  fromdouble:                       bits result
-
-The record holds c x 10^q with c < 10^38 and -128 <= q <= 127. That is exactly the set of
-finite numbers of a context with prec=38, Emin=-91, Emax=164 and clamp=1 (Etiny = -128,
-Etop = 127), including its subnormal numbers, so every result is that context's result:
-  - Overflow (the rounded result needs q > 127)        -> NaN, status 3
-  - DivisionByZero or DivisionUndefined                -> NaN, status 4
-  - a zero result with Underflow (a tiny value rounded to zero) -> 0, status 2
-  - any other Inexact result                           -> status 1
-Rounding modes 0..3 are ROUND_HALF_UP, ROUND_FLOOR, ROUND_CEILING, ROUND_HALF_EVEN.
-The context's power rounds twice for integer exponents, so powers are computed exactly in
-a wide context and then rounded once with plus().
+Usage: decimal_vectors.py OPERATION COUNT SEED. Records are the finite numbers of the context prec=38,
+Emin=-91, Emax=164, clamp=1: Overflow -> NaN, status 3; division by zero or 0/0 -> NaN, 4; a tiny value
+rounded to zero -> 0, 2; other inexact results -> 1. Modes 0..3 are HALF_UP, FLOOR, CEILING, HALF_EVEN.
+Integer powers are computed exactly in a wide context, then rounded once with plus(). Fields: a b mode
+result status (arithmetic; power has n for b), a scale mode result (round), a b order (compare), text result
+(fromstring), a bits (todouble; hex or "nan"), bits result (fromdouble); records read "[-]<digits>E<exponent>".
 """
 
 import decimal
@@ -39,19 +22,18 @@ CONTEXTS = [decimal.Context(prec=38, rounding=r, Emin=-91, Emax=164, clamp=1, tr
 WIDE = decimal.Context(prec=20000, rounding=decimal.ROUND_HALF_EVEN, Emin=-(10**9), Emax=10**9, traps=[])
 NUMBER_TEXT = re.compile(r"[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?")
 LIMIT = 10**38
+POWERS = [10**k for k in range(80)]
 
 rng = random.Random()
 uniform = rng.random
 bits = rng.getrandbits
 
 
-def between(low, high):
-    """A random integer in [low, high] (the random module's own helpers are slow)."""
+def between(low, high):  # the random module's own helpers are slow
     return low + int(uniform() * (high - low + 1))
 
 
 def below(limit):
-    """A random integer in [0, limit) for large limits."""
     return bits(limit.bit_length() + 32) % limit
 
 
@@ -59,11 +41,7 @@ def pick(items):
     return items[int(uniform() * len(items))]
 
 
-POWERS = [10**k for k in range(80)]
-
-
 def digits_of(count):
-    """A random number of exactly `count` digits."""
     return POWERS[count - 1] + below(POWERS[count] - POWERS[count - 1])
 
 
@@ -87,9 +65,7 @@ def exponent():
         return between(-128, -118)
     if kind < 0.15:
         return between(117, 127)
-    if kind < 0.5:
-        return between(-40, 10)
-    return between(-128, 127)
+    return between(-40, 10) if kind < 0.5 else between(-128, 127)
 
 
 def canonical(sign, coef, exp):
@@ -104,9 +80,7 @@ def canonical(sign, coef, exp):
     if exp > 127:
         coef *= 10 ** (exp - 127)
         exp = 127
-    if coef >= LIMIT:
-        return None
-    return ("-" if sign else "") + "%dE%d" % (coef, exp)
+    return None if coef >= LIMIT else ("-" if sign else "") + "%dE%d" % (coef, exp)
 
 
 def record(exp=None):
@@ -126,9 +100,7 @@ def near(text):
     """A record whose exponent lies near the given record's, so that digits interact."""
     if text in ("NaN", "0"):
         return record()
-    base = Decimal(text)
-    exp = base.as_tuple().exponent + between(-42, 42)
-    return record(max(-128, min(127, exp)))
+    return record(max(-128, min(127, Decimal(text).as_tuple().exponent + between(-42, 42))))
 
 
 def outcome(ctx, value):
@@ -144,7 +116,7 @@ def outcome(ctx, value):
     return str(value), 1 if flags[decimal.Inexact] else 0
 
 
-def operand_pair():
+def arithmetic(name):
     a, x = record()
     roll = uniform()
     if roll < 0.5:
@@ -152,8 +124,7 @@ def operand_pair():
     elif roll < 0.6 and not x.is_nan() and not x.is_zero():
         # The second term lands on the 39th digit of the first: ties and carries.
         t = x.as_tuple()
-        top = t.exponent + len(t.digits) - 39
-        b = canonical(uniform() < 0.5, pick([5, 5, 4, 6, 50, 49, 51]), top) or "0"
+        b = canonical(uniform() < 0.5, pick([5, 5, 4, 6, 50, 49, 51]), t.exponent + len(t.digits) - 39) or "0"
         y = Decimal(b)
     elif roll < 0.65 and not x.is_nan():
         # Near cancellation.
@@ -162,11 +133,6 @@ def operand_pair():
         y = Decimal(b)
     else:
         b, y = record()
-    return a, x, b, y
-
-
-def arithmetic(name):
-    a, x, b, y = operand_pair()
     if name == "multiply" and uniform() < 0.15:
         b = canonical(uniform() < 0.5, pick([5, 25, 125, 2, 4, 8]), between(-130, 130)) or "5E0"
         y = Decimal(b)
@@ -175,8 +141,7 @@ def arithmetic(name):
     mode = between(0, 3)
     ctx = CONTEXTS[mode]
     ctx.clear_flags()
-    value = getattr(ctx, name)(x, y)
-    result, status = outcome(ctx, value)
+    result, status = outcome(ctx, getattr(ctx, name)(x, y))
     return "%s %s %d %s %d" % (a, b, mode, result, status)
 
 
@@ -196,8 +161,7 @@ def power_case():
     if roll < 0.1:
         # An odd base ending in 5 whose power may have 39 digits: a tie.
         n = between(2, 6)
-        digits = -(-39 // n)
-        coef = digits_of(digits) // 10 * 10 + 5
+        coef = digits_of(-(-39 // n)) // 10 * 10 + 5
         a = canonical(uniform() < 0.5, coef, between(-30, 0))
         x = Decimal(a)
     elif roll < 0.6:
@@ -246,15 +210,12 @@ def round_case():
         t = x.as_tuple()
         scale = -t.exponent - between(-2, len(t.digits) + 2)
     mode = between(0, 3)
-    if x.is_nan():
-        result = "NaN"
-    else:
+    result = "NaN"
+    if not x.is_nan():
         r = x.quantize(Decimal((0, (1,), -scale)), rounding=ROUNDINGS[mode], context=WIDE)
         if r.is_zero():
             result = "0"
-        elif r.adjusted() > 164:
-            result = "NaN"
-        else:
+        elif r.adjusted() <= 164:
             result = str(r.normalize(WIDE))
     return "%s %d %d %s" % (a, scale, mode, result)
 
@@ -266,8 +227,7 @@ def compare_case():
         b, y = (a, x) if roll < 0.3 else record()
     elif roll < 0.5:
         t = x.as_tuple()
-        coef = int("".join(map(str, t.digits))) + pick([-1, 1])
-        b = canonical(t.sign, coef, t.exponent) or a
+        b = canonical(t.sign, int("".join(map(str, t.digits))) + pick([-1, 1]), t.exponent) or a
         y = Decimal(b)
     elif roll < 0.6:
         b = a[1:] if a.startswith("-") else "-" + a
@@ -321,58 +281,35 @@ def double_bits(value):
 
 def todouble_case():
     a, x = record()
-    if x.is_nan():
-        return "%s nan" % a
-    return "%s %016x" % (a, double_bits(float(x)))
-
-
-def random_double():
-    roll = uniform()
-    if roll < 0.4:
-        return struct.unpack("<d", struct.pack("<Q", bits(64)))[0]
-    if roll < 0.7:
-        return float("%de%d" % (between(-(10**6), 10**6), between(-30, 30)))
-    return math.copysign(10 ** (uniform() * 320 - 140), uniform() - 0.5)
+    return "%s nan" % a if x.is_nan() else "%s %016x" % (a, double_bits(float(x)))
 
 
 def fromdouble_case():
-    value = random_double()
-    if not math.isfinite(value):
-        result = "NaN"
+    roll = uniform()
+    if roll < 0.4:
+        value = struct.unpack("<d", struct.pack("<Q", bits(64)))[0]
+    elif roll < 0.7:
+        value = float("%de%d" % (between(-(10**6), 10**6), between(-30, 30)))
     else:
-        ctx = CONTEXTS[3]
-        ctx.clear_flags()
-        result = outcome(ctx, ctx.plus(Decimal(repr(value))))[0]
+        value = math.copysign(10 ** (uniform() * 320 - 140), uniform() - 0.5)
+    result = "NaN"
+    if math.isfinite(value):
+        CONTEXTS[3].clear_flags()
+        result = outcome(CONTEXTS[3], CONTEXTS[3].plus(Decimal(repr(value))))[0]
     return "%016x %s" % (double_bits(value), result)
 
 
-CASES = {
-    "add": lambda: arithmetic("add"),
-    "subtract": lambda: arithmetic("subtract"),
-    "multiply": lambda: arithmetic("multiply"),
-    "divide": lambda: arithmetic("divide"),
-    "power": power_case,
-    "round": round_case,
-    "compare": compare_case,
-    "fromstring": fromstring_case,
-    "todouble": todouble_case,
-    "fromdouble": fromdouble_case,
-}
+CASES = {name: (lambda name=name: arithmetic(name)) for name in ("add", "subtract", "multiply", "divide")}
+CASES.update(power=power_case, round=round_case, compare=compare_case, fromstring=fromstring_case,
+             todouble=todouble_case, fromdouble=fromdouble_case)
 
 
 def main():
     name, count, seed = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
     rng.seed(seed)
     case = CASES[name]
-    out = sys.stdout
-    lines = []
-    for _ in range(count):
-        lines.append(case())
-        if len(lines) == 4096:
-            out.write("\n".join(lines) + "\n")
-            lines = []
-    if lines:
-        out.write("\n".join(lines) + "\n")
+    for start in range(0, count, 4096):
+        sys.stdout.write("".join(case() + "\n" for _ in range(min(4096, count - start))))
 
 
 if __name__ == "__main__":

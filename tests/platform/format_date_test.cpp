@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 #include "platform/format/MXDateFormatter.h"
 #include "platform/text/MXText.h"
@@ -19,74 +20,46 @@ MXDateFormatter formatterIn(std::u16string_view zone, std::u16string pattern = k
     return f;
 }
 
-struct ZoneCase {
-    const char16_t* zone;
-    double seconds;
-    const char* text;
-};
-
-class DateFormatterZones : public ::testing::TestWithParam<ZoneCase> {};
-
-TEST_P(DateFormatterZones, WritesAndReadsLocalTime) {
-    MXDateFormatter f = formatterIn(GetParam().zone);
-    MXDate date = MXDate::dateWithTimeIntervalSince1970(GetParam().seconds);
-    EXPECT_EQ(MXToUtf8(f.stringFromDate(date)), GetParam().text);
-    EXPECT_EQ(f.dateFromString(MXFromUtf8(GetParam().text)), date);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Zones, DateFormatterZones,
-    ::testing::Values(ZoneCase{u"UTC", 0, "1970-01-01 00:00:00"}, ZoneCase{u"Europe/Berlin", 0, "1970-01-01 01:00:00"},
-                      ZoneCase{u"UTC", 1577836800, "2020-01-01 00:00:00"},
-                      ZoneCase{u"Europe/Berlin", 1593561600, "2020-07-01 02:00:00"},
-                      ZoneCase{u"America/New_York", 1593561600, "2020-06-30 20:00:00"},
-                      ZoneCase{u"Asia/Kolkata", 1577836800, "2020-01-01 05:30:00"},
-                      ZoneCase{u"UTC", -86400, "1969-12-31 00:00:00"},
-                      ZoneCase{u"UTC", 4102444799, "2099-12-31 23:59:59"}));
-
-// The same wall-clock text read in two zones differs by the zones' offsets.
-TEST(DateFormatterZones, LocalTextReadInUTCIsShiftedByTheOffset) {
+TEST(DateFormatterZones, WritesAndReadsLocalTime) {
+    const std::tuple<const char16_t*, double, const char*> cases[] = {
+        {u"UTC", 0, "1970-01-01 00:00:00"},       {u"Europe/Berlin", 0, "1970-01-01 01:00:00"},
+        {u"Europe/Berlin", 1593561600, "2020-07-01 02:00:00"}, {u"America/New_York", 1593561600, "2020-06-30 20:00:00"},
+        {u"Asia/Kolkata", 1577836800, "2020-01-01 05:30:00"},  {u"UTC", -86400, "1969-12-31 00:00:00"},
+        {u"UTC", 4102444799, "2099-12-31 23:59:59"},
+    };
+    for (const auto& [zone, seconds, text] : cases) {
+        const MXDateFormatter f = formatterIn(zone);
+        const MXDate date = MXDate::dateWithTimeIntervalSince1970(seconds);
+        EXPECT_EQ(MXToUtf8(f.stringFromDate(date)), text);
+        EXPECT_EQ(f.dateFromString(MXFromUtf8(text)), date) << text;
+    }
+    // The same wall-clock text read in two zones differs by the zones' offsets.
     auto local = formatterIn(u"Europe/Berlin").dateFromString(u"2020-07-01 12:00:00");
     auto utc = formatterIn(u"UTC").dateFromString(u"2020-07-01 12:00:00");
     ASSERT_TRUE(local && utc);
     EXPECT_EQ(utc->timeIntervalSince1970() - local->timeIntervalSince1970(), 7200);
 }
 
-struct ReadCase {
-    const char16_t* pattern;
-    const char16_t* text;
-    std::optional<double> seconds;
-};
-
-class DateFormatterReading : public ::testing::TestWithParam<ReadCase> {};
-
-TEST_P(DateFormatterReading, AcceptsWellFormedTextOnly) {
-    auto date = formatterIn(u"UTC", GetParam().pattern).dateFromString(GetParam().text);
-    ASSERT_EQ(date.has_value(), GetParam().seconds.has_value()) << MXToUtf8(GetParam().text);
-    if (date) {
-        EXPECT_EQ(date->timeIntervalSince1970(), *GetParam().seconds);
+TEST(DateFormatterReading, AcceptsWellFormedTextOnly) {
+    const std::tuple<const char16_t*, const char16_t*, std::optional<double>> cases[] = {
+        {u"yyyy-MM-dd", u"2020-1-1", 1577836800}, {u"yyyy-MM-dd", u"2020-12-31", 1609372800},
+        {kDateTime, u"2020-1-1 1:2:3", 1577840523}, {u"yyyyMMdd", u"20200101", 1577836800},
+        {u"yyyy'-'MM'T'dd", u"2020-01T01", 1577836800}, {u"yyyy''MM", u"2020'01", 1577836800},
+        {u"yyyy-MM-dd", u"2020-13-01", std::nullopt}, {u"yyyy-MM-dd", u"2020-02-30", std::nullopt},
+        {u"yyyy-MM-dd", u"2020-0-1", std::nullopt}, {u"yyyy-MM-dd", u"2020-01-01x", std::nullopt},
+        {u"yyyy-MM-dd", u"2020-01", std::nullopt}, {u"yyyy-MM-dd", u"", std::nullopt},
+        {u"yyyy-MM-dd", u"-2020-1-1", std::nullopt}, {u"yyyy-MM-dd", u"abc", std::nullopt},
+        {kDateTime, u"2020-1-1 24:00:00", std::nullopt}, {kDateTime, u"2020-1-1 12:60:00", std::nullopt},
+        {kDateTime, u"2020-1-1", std::nullopt},
+    };
+    for (const auto& [pattern, text, seconds] : cases) {
+        const auto date = formatterIn(u"UTC", pattern).dateFromString(text);
+        ASSERT_EQ(date.has_value(), seconds.has_value()) << MXToUtf8(text);
+        if (date) {
+            EXPECT_EQ(date->timeIntervalSince1970(), *seconds) << MXToUtf8(text);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, DateFormatterReading,
-    ::testing::Values(ReadCase{u"yyyy-MM-dd", u"2020-01-01", 1577836800}, ReadCase{u"yyyy-MM-dd", u"2020-1-1", 1577836800},
-                      ReadCase{u"yyyy-MM-dd", u"2020-12-31", 1609372800},
-                      ReadCase{kDateTime, u"2020-1-1 1:2:3", 1577840523},
-                      ReadCase{kDateTime, u"2020-01-01 00:00:00", 1577836800},
-                      ReadCase{u"yyyyMMdd", u"20200101", 1577836800},
-                      ReadCase{u"yyyy'-'MM'T'dd", u"2020-01T01", 1577836800},
-                      ReadCase{u"yyyy''MM", u"2020'01", 1577836800},
-                      ReadCase{u"yyyy-MM-dd", u"2020-13-01", std::nullopt},
-                      ReadCase{u"yyyy-MM-dd", u"2020-02-30", std::nullopt},
-                      ReadCase{u"yyyy-MM-dd", u"2020-0-1", std::nullopt},
-                      ReadCase{u"yyyy-MM-dd", u"2020-01-01x", std::nullopt},
-                      ReadCase{u"yyyy-MM-dd", u"2020-01", std::nullopt}, ReadCase{u"yyyy-MM-dd", u"", std::nullopt},
-                      ReadCase{u"yyyy-MM-dd", u"-2020-1-1", std::nullopt},
-                      ReadCase{u"yyyy-MM-dd", u"abc", std::nullopt},
-                      ReadCase{kDateTime, u"2020-1-1 24:00:00", std::nullopt},
-                      ReadCase{kDateTime, u"2020-1-1 12:60:00", std::nullopt},
-                      ReadCase{kDateTime, u"2020-1-1", std::nullopt}));
 
 TEST(DateFormatterPatterns, UnclosedQuoteRunsToTheEnd) {
     MXDateFormatter f = formatterIn(u"UTC", u"yyyy-'MM");

@@ -1,8 +1,8 @@
 // Locales, time zones and the device settings they come from.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <stdexcept>
+#include <tuple>
 
 #include "platform/format/MXDeviceSettings.h"
 #include "platform/text/MXText.h"
@@ -10,22 +10,12 @@
 
 namespace {
 
-struct IdentifierCase {
-    const char16_t* given;
-    const char16_t* identifier;
-};
-
-class LocaleIdentifier : public ::testing::TestWithParam<IdentifierCase> {};
-
-TEST_P(LocaleIdentifier, IsCanonical) {
-    EXPECT_EQ(MXLocale(GetParam().given).localeIdentifier(), GetParam().identifier);
+TEST(LocaleIdentifier, IsCanonical) {
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"de_DE", u"de_DE"}, {u"de-DE", u"de_DE"}, {u"ar-SA", u"ar_SA"}, {u"ar", u"ar"}, {u"", u""},
+        {u"en_US_POSIX", u"en_US_POSIX"}};
+    for (const auto& [given, identifier] : cases) EXPECT_EQ(MXLocale(given).localeIdentifier(), identifier);
 }
-
-INSTANTIATE_TEST_SUITE_P(Identifiers, LocaleIdentifier,
-                         ::testing::Values(IdentifierCase{u"de_DE", u"de_DE"}, IdentifierCase{u"de-DE", u"de_DE"},
-                                           IdentifierCase{u"ar_EH", u"ar_EH"}, IdentifierCase{u"ar-SA", u"ar_SA"},
-                                           IdentifierCase{u"ar", u"ar"}, IdentifierCase{u"", u""},
-                                           IdentifierCase{u"en_US_POSIX", u"en_US_POSIX"}));
 
 TEST(LocaleIdentifier, TextsThatNameNoLocaleAreRejected) {
     for (std::u16string text : {std::u16string(u"de DE"), std::u16string(u"de/DE"), std::u16string(u"\u00e9"),
@@ -34,49 +24,28 @@ TEST(LocaleIdentifier, TextsThatNameNoLocaleAreRejected) {
     }
 }
 
-struct POSIXCase {
-    const char* name;
-    const char16_t* identifier;
-};
-
-class LocaleFromPOSIXName : public ::testing::TestWithParam<POSIXCase> {};
-
-TEST_P(LocaleFromPOSIXName, DropsCharsetAndModifier) {
-    EXPECT_EQ(MXLocale::localeWithPOSIXName(GetParam().name).localeIdentifier(), GetParam().identifier);
+TEST(LocaleFromPOSIXName, DropsCharsetAndModifier) {
+    const std::pair<const char*, const char16_t*> cases[] = {
+        {"de_DE.UTF-8", u"de_DE"}, {"fr_FR@euro", u"fr_FR"}, {"ar_SA.ISO-8859-6", u"ar_SA"}, {"C", u"en_US_POSIX"},
+        {"C.UTF-8", u"en_US_POSIX"}, {"POSIX", u"en_US_POSIX"}, {"", u"en_US_POSIX"}};
+    for (const auto& [name, identifier] : cases) {
+        EXPECT_EQ(MXLocale::localeWithPOSIXName(name).localeIdentifier(), identifier) << name;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, LocaleFromPOSIXName,
-                         ::testing::Values(POSIXCase{"de_DE.UTF-8", u"de_DE"}, POSIXCase{"fr_FR@euro", u"fr_FR"},
-                                           POSIXCase{"ar_SA.ISO-8859-6", u"ar_SA"}, POSIXCase{"C", u"en_US_POSIX"},
-                                           POSIXCase{"C.UTF-8", u"en_US_POSIX"}, POSIXCase{"POSIX", u"en_US_POSIX"},
-                                           POSIXCase{"", u"en_US_POSIX"}));
-
-// Saves and restores environment variables around a test.
-class EnvironmentFixture : public DeviceFixture {
+class DeviceEnvironment : public DeviceFixture {
 protected:
-    void SetUp() override {
-        for (const char* name : {"LC_ALL", "LANG", "TZ"}) {
-            const char* value = std::getenv(name);
-            saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-        }
-    }
-    void TearDown() override {
-        for (const auto& [name, value] : saved_) {
-            value ? setenv(name, value->c_str(), 1) : unsetenv(name);
-        }
-        DeviceFixture::TearDown();
-    }
-    static void set(const char* name, const char* value) { value ? setenv(name, value, 1) : unsetenv(name); }
-
-private:
-    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+    EnvironmentGuard guard_{"LC_ALL", "LANG", "TZ"};
+    static void set(const char* name, const char* value) { EnvironmentGuard::set(name, value); }
 };
 
-using DeviceLocale = EnvironmentFixture;
-
-TEST_F(DeviceLocale, ComesFromLcAllThenLang) {
+TEST_F(DeviceEnvironment, LocaleComesFromLcAllThenLangUnlessSetByCode) {
     set("LC_ALL", "de_DE.UTF-8");
     set("LANG", "fr_FR.UTF-8");
+    EXPECT_EQ(MXLocale::currentLocale().localeIdentifier(), u"de_DE");
+    useLocale(u"ar_EH");
+    EXPECT_EQ(MXLocale::currentLocale().localeIdentifier(), u"ar_EH");
+    MXDeviceSettings::setLocale(std::nullopt);
     EXPECT_EQ(MXLocale::currentLocale().localeIdentifier(), u"de_DE");
     set("LC_ALL", "");
     EXPECT_EQ(MXLocale::currentLocale().localeIdentifier(), u"fr_FR");
@@ -86,43 +55,25 @@ TEST_F(DeviceLocale, ComesFromLcAllThenLang) {
     EXPECT_EQ(MXLocale::currentLocale().localeIdentifier(), u"en_US_POSIX");
 }
 
-TEST_F(DeviceLocale, SetByCodeWinsOverTheEnvironment) {
-    set("LC_ALL", "de_DE.UTF-8");
-    useLocale(u"ar_EH");
-    EXPECT_EQ(MXLocale::currentLocale().localeIdentifier(), u"ar_EH");
-    MXDeviceSettings::setLocale(std::nullopt);
-    EXPECT_EQ(MXLocale::currentLocale().localeIdentifier(), u"de_DE");
-}
-
-using DeviceTimeZone = EnvironmentFixture;
-
-TEST_F(DeviceTimeZone, ComesFromTZInItsForms) {
-    set("TZ", "Europe/Berlin");
-    EXPECT_EQ(MXTimeZone::localTimeZone().name(), u"Europe/Berlin");
-    set("TZ", ":Asia/Tokyo");
-    EXPECT_EQ(MXTimeZone::localTimeZone().name(), u"Asia/Tokyo");
-    set("TZ", "/usr/share/zoneinfo/America/New_York");
-    EXPECT_EQ(MXTimeZone::localTimeZone().name(), u"America/New_York");
-    set("TZ", "");
-    EXPECT_EQ(MXTimeZone::localTimeZone().name(), u"UTC");
-}
-
-TEST_F(DeviceTimeZone, UnknownTZFallsBackToAZone) {
+TEST_F(DeviceEnvironment, TimeZoneComesFromTZInItsFormsUnlessSetByCode) {
+    const std::pair<const char*, const char16_t*> cases[] = {
+        {"Europe/Berlin", u"Europe/Berlin"}, {":Asia/Tokyo", u"Asia/Tokyo"},
+        {"/usr/share/zoneinfo/America/New_York", u"America/New_York"}, {"", u"UTC"}};
+    for (const auto& [tz, name] : cases) {
+        set("TZ", tz);
+        EXPECT_EQ(MXTimeZone::localTimeZone().name(), name) << tz;
+    }
     set("TZ", "Nowhere/Bogus");
     EXPECT_TRUE(MXTimeZone::timeZoneWithName(MXTimeZone::localTimeZone().name()).has_value());
     EXPECT_NE(MXTimeZone::localTimeZone().name(), u"Nowhere/Bogus");
-}
-
-TEST_F(DeviceTimeZone, SetByCodeWinsOverTheEnvironment) {
-    set("TZ", "Europe/Berlin");
     useTimeZone(u"Asia/Kolkata");
     EXPECT_EQ(MXTimeZone::localTimeZone().name(), u"Asia/Kolkata");
 }
 
 TEST(TimeZoneNames, OnlyKnownZones) {
-    EXPECT_TRUE(MXTimeZone::timeZoneWithName(u"Europe/Berlin").has_value());
-    EXPECT_TRUE(MXTimeZone::timeZoneWithName(u"UTC").has_value());
-    EXPECT_TRUE(MXTimeZone::timeZoneWithName(u"GMT+05:30").has_value());
+    for (const char16_t* name : {u"Europe/Berlin", u"UTC", u"GMT+05:30"}) {
+        EXPECT_TRUE(MXTimeZone::timeZoneWithName(name).has_value()) << MXToUtf8(name);
+    }
     for (const char16_t* name : {u"", u"Nowhere/Bogus", u"Etc/Unknown", u"Europe/"}) {
         EXPECT_FALSE(MXTimeZone::timeZoneWithName(name).has_value()) << MXToUtf8(name);
     }
@@ -131,27 +82,16 @@ TEST(TimeZoneNames, OnlyKnownZones) {
     EXPECT_FALSE(MXTimeZone::timeZoneWithAbbreviation(u"CEST").has_value());
 }
 
-struct OffsetCase {
-    const char16_t* zone;
-    double seconds;
-    int64_t offset;
-};
-
-class TimeZoneOffset : public ::testing::TestWithParam<OffsetCase> {};
-
-TEST_P(TimeZoneOffset, IncludesDaylightSavingTime) {
-    MXTimeZone zone = MXTimeZone::timeZoneWithName(GetParam().zone).value();
-    EXPECT_EQ(zone.secondsFromGMTForDate(MXDate::dateWithTimeIntervalSince1970(GetParam().seconds)),
-              GetParam().offset);
+TEST(TimeZoneOffset, IncludesDaylightSavingTime) {
+    // 1577836800 is 2020-01-01 00:00:00 UTC, 1593561600 is 2020-07-01 00:00:00 UTC.
+    const std::tuple<const char16_t*, double, int64_t> cases[] = {
+        {u"UTC", 1577836800, 0}, {u"Europe/Berlin", 1577836800, 3600}, {u"Europe/Berlin", 1593561600, 7200},
+        {u"America/New_York", 1577836800, -18000}, {u"America/New_York", 1593561600, -14400},
+        {u"Asia/Kolkata", 1593561600, 19800}, {u"GMT+05:30", 1577836800, 19800}};
+    for (const auto& [zone, seconds, offset] : cases) {
+        const MXDate date = MXDate::dateWithTimeIntervalSince1970(seconds);
+        EXPECT_EQ(MXTimeZone::timeZoneWithName(zone)->secondsFromGMTForDate(date), offset) << MXToUtf8(zone);
+    }
 }
-
-// 1577836800 is 2020-01-01 00:00:00 UTC, 1593561600 is 2020-07-01 00:00:00 UTC.
-INSTANTIATE_TEST_SUITE_P(Zones, TimeZoneOffset,
-                         ::testing::Values(OffsetCase{u"UTC", 1577836800, 0}, OffsetCase{u"Europe/Berlin", 1577836800, 3600},
-                                           OffsetCase{u"Europe/Berlin", 1593561600, 7200},
-                                           OffsetCase{u"America/New_York", 1577836800, -18000},
-                                           OffsetCase{u"America/New_York", 1593561600, -14400},
-                                           OffsetCase{u"Asia/Kolkata", 1593561600, 19800},
-                                           OffsetCase{u"GMT+05:30", 1577836800, 19800}));
 
 }  // namespace

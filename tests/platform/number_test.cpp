@@ -1,40 +1,31 @@
+// MXNumber: descriptions, integer accessors, comparison and hashing across its kinds.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 #include "platform/number/MXNumber.h"
 
 namespace {
 
-MXNumber decimal(const char* text) { return MXNumber::numberWithDecimal(MXDecimalRecordFromString(std::string_view(text))); }
-
-struct DescriptionCase {
-    MXNumber number;
-    std::u16string expected;
-};
+MXNumber decimal(const char* text) {
+    return MXNumber::numberWithDecimal(MXDecimalRecordFromString(std::string_view(text)));
+}
 
 TEST(MXNumberDescription, PrintsEachKindInItsOwnForm) {
     const double inf = std::numeric_limits<double>::infinity();
-    const DescriptionCase cases[] = {
-        {MXNumber(5.0), u"5"},
-        {MXNumber(0.1), u"0.1"},
-        {MXNumber(1e-9), u"1e-09"},
-        {MXNumber(1e100), u"1e+100"},
-        {MXNumber(-2.5), u"-2.5"},
-        {MXNumber(inf), u"inf"},
-        {MXNumber(-inf), u"-inf"},
-        {MXNumber(std::nan("")), u"nan"},
-        {MXNumber::numberWithLongLong(-42), u"-42"},
+    const std::pair<MXNumber, std::u16string> cases[] = {
+        {MXNumber(5.0), u"5"}, {MXNumber(0.1), u"0.1"}, {MXNumber(1e-9), u"1e-09"}, {MXNumber(1e100), u"1e+100"},
+        {MXNumber(-2.5), u"-2.5"}, {MXNumber(inf), u"inf"}, {MXNumber(-inf), u"-inf"},
+        {MXNumber(std::nan("")), u"nan"}, {MXNumber::numberWithLongLong(-42), u"-42"},
         {MXNumber::numberWithUnsignedLongLong(18446744073709551615ull), u"18446744073709551615"},
-        {MXNumber::numberWithBool(true), u"1"},
-        {decimal("1.50"), u"1.5"},
-        {decimal("-1e-3"), u"-0.001"},
-        {decimal("12e3"), u"12000"},
-        {MXNumber::numberWithDecimal(MXDecimalRecord::notANumber()), u"NaN"},
+        {MXNumber::numberWithBool(true), u"1"}, {decimal("1.50"), u"1.5"}, {decimal("-1e-3"), u"-0.001"},
+        {decimal("12e3"), u"12000"}, {MXNumber::numberWithDecimal(MXDecimalRecord::notANumber()), u"NaN"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.number.description(), c.expected);
+    for (const auto& [number, expected] : cases) EXPECT_EQ(number.description(), expected);
 }
 
 TEST(MXNumberDescription, DoubleTextReadsBackAsTheSameDouble) {
@@ -44,30 +35,21 @@ TEST(MXNumberDescription, DoubleTextReadsBackAsTheSameDouble) {
     }
 }
 
-struct IntegerCase {
-    MXNumber number;
-    int64_t signedValue;
-    uint64_t unsignedValue;
-};
-
 TEST(MXNumberAccessors, TruncateTowardZeroAndSaturate) {
     const double inf = std::numeric_limits<double>::infinity();
-    const IntegerCase cases[] = {
-        {MXNumber(2.9), 2, 2},
-        {MXNumber(-2.9), -2, 0},
-        {MXNumber(std::nan("")), 0, 0},
+    const std::tuple<MXNumber, int64_t, uint64_t> cases[] = {
+        {MXNumber(2.9), 2, 2}, {MXNumber(-2.9), -2, 0}, {MXNumber(std::nan("")), 0, 0},
         {MXNumber(inf), std::numeric_limits<int64_t>::max(), std::numeric_limits<uint64_t>::max()},
         {MXNumber(-inf), std::numeric_limits<int64_t>::min(), 0},
         {MXNumber(1e19), std::numeric_limits<int64_t>::max(), 10000000000000000000ull},
-        {MXNumber::numberWithLongLong(-1), -1, std::numeric_limits<uint64_t>::max()},
-        {decimal("-7.9"), -7, 0},
+        {MXNumber::numberWithLongLong(-1), -1, std::numeric_limits<uint64_t>::max()}, {decimal("-7.9"), -7, 0},
         {decimal("123456789012345678.9"), 123456789012345678, 123456789012345678},
         {decimal("1e30"), std::numeric_limits<int64_t>::max(), std::numeric_limits<uint64_t>::max()},
         {MXNumber::numberWithDecimal(MXDecimalRecord::notANumber()), 0, 0},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.number.longLongValue(), c.signedValue) << MXNumber(c.number).doubleValue();
-        EXPECT_EQ(c.number.unsignedIntegerValue(), c.unsignedValue) << MXNumber(c.number).doubleValue();
+    for (const auto& [number, signedValue, unsignedValue] : cases) {
+        EXPECT_EQ(number.longLongValue(), signedValue) << number.doubleValue();
+        EXPECT_EQ(number.unsignedIntegerValue(), unsignedValue) << number.doubleValue();
     }
 }
 
@@ -80,36 +62,26 @@ TEST(MXNumberAccessors, BoolIsNonZeroAndDecimalComesFromShortestDigits) {
     EXPECT_EQ(MXDecimalRecordToString(tenth), "0.1");
 }
 
-struct CompareCase {
-    MXNumber left;
-    MXNumber right;
-    int expected;
-};
-
 TEST(MXNumberCompare, OrdersAcrossKinds) {
-    const CompareCase cases[] = {
-        {MXNumber(2.0), decimal("2"), 0},
-        {MXNumber(0.1), decimal("0.1"), 0},
+    const std::tuple<MXNumber, MXNumber, int> cases[] = {
+        {MXNumber(2.0), decimal("2"), 0}, {MXNumber(0.1), decimal("0.1"), 0},
         {MXNumber::numberWithLongLong(3), MXNumber(2.5), 1},
         {MXNumber::numberWithUnsignedLongLong(18446744073709551615ull), MXNumber::numberWithLongLong(-1), 1},
         {MXNumber::numberWithLongLong(9007199254740993), MXNumber(9007199254740992.0), 1},
         {decimal("1.0000000000000000000000000000000000001"), decimal("1"), 1},
-        {MXNumber(std::nan("")), MXNumber(-1e308), -1},
-        {MXNumber(std::nan("")), MXNumber(std::nan("")), 0},
+        {MXNumber(std::nan("")), MXNumber(-1e308), -1}, {MXNumber(std::nan("")), MXNumber(std::nan("")), 0},
         {MXNumber::numberWithBool(true), MXNumber(1.0), 0},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.left.compare(c.right), c.expected) << MXNumber(c.left).doubleValue();
-        EXPECT_EQ(c.right.compare(c.left), -c.expected);
+    for (const auto& [left, right, expected] : cases) {
+        EXPECT_EQ(left.compare(right), expected) << left.doubleValue();
+        EXPECT_EQ(right.compare(left), -expected) << left.doubleValue();
     }
 }
 
 TEST(MXNumberHash, EqualNumbersHashEqually) {
     const std::pair<MXNumber, MXNumber> pairs[] = {
-        {MXNumber(2.0), decimal("2")},
-        {MXNumber(-0.0), MXNumber(0.0)},
-        {MXNumber::numberWithLongLong(7), MXNumber(7.0)},
-        {MXNumber(0.25), decimal("0.25")},
+        {MXNumber(2.0), decimal("2")}, {MXNumber(-0.0), MXNumber(0.0)},
+        {MXNumber::numberWithLongLong(7), MXNumber(7.0)}, {MXNumber(0.25), decimal("0.25")},
         {MXNumber(std::nan("")), MXNumber(std::nan(""))},
     };
     for (const auto& [left, right] : pairs) {

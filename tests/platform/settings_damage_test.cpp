@@ -29,6 +29,15 @@ std::string validStoreBytes(const MXUserDefaults& store, size_t length) {
     return bytes.substr(0, length);
 }
 
+// A database of another program under the store's name.
+std::string foreignDatabase(const MXUserDefaults& store) {
+    sqlite3* db = nullptr;
+    sqlite3_open(store.filePath().c_str(), &db);
+    sqlite3_exec(db, "CREATE TABLE settings (name TEXT, data BLOB)", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return readFile(store.filePath());
+}
+
 struct DamageCase {
     const char* name;
     std::string (*contents)(const MXUserDefaults& store);
@@ -38,9 +47,8 @@ class DamagedStoreFile : public TemporarySettingsFolder, public ::testing::WithP
 
 TEST_P(DamagedStoreFile, ReadsAsEmptyThenAcceptsWrites) {
     MXUserDefaults store = MXUserDefaults(MXAppGroupIdentifier);
-    std::string contents = GetParam().contents(store);
+    const std::string contents = GetParam().contents(store);
     writeFile(store.filePath(), contents);
-
     EXPECT_EQ(store.integerForKey(u"a"), 0);
     EXPECT_EQ(store.stringForKey(u"b"), std::nullopt);
     EXPECT_TRUE(store.dictionaryRepresentation().empty());
@@ -61,41 +69,19 @@ TEST_P(DamagedStoreFile, RemovalRecreatesTheFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, DamagedStoreFile,
-    ::testing::Values(
-        DamageCase{"Garbage", [](const MXUserDefaults&) { return std::string(3000, '\x5a'); }},
-        DamageCase{"TextFile", [](const MXUserDefaults&) { return std::string("saveINTMAX=7\n"); }},
-        DamageCase{"HeaderOnly",
-                   [](const MXUserDefaults& store) { return validStoreBytes(store, 100); }},
-        DamageCase{"Truncated",
-                   [](const MXUserDefaults& store) { return validStoreBytes(store, 5000); }},
-        DamageCase{"PagesOverwritten",
-                   [](const MXUserDefaults& store) {
-                       std::string bytes = validStoreBytes(store, std::string::npos);
-                       for (size_t i = 100; i < bytes.size(); i += 7) {
-                           bytes[i] = static_cast<char>(0xff - bytes[i]);
-                       }
-                       return bytes;
-                   }}),
+    ::testing::Values(DamageCase{"Empty", [](const MXUserDefaults&) { return std::string(); }},
+                      DamageCase{"Garbage", [](const MXUserDefaults&) { return std::string(3000, '\x5a'); }},
+                      DamageCase{"TextFile", [](const MXUserDefaults&) { return std::string("saveINTMAX=7\n"); }},
+                      DamageCase{"HeaderOnly", [](const MXUserDefaults& store) { return validStoreBytes(store, 100); }},
+                      DamageCase{"Truncated", [](const MXUserDefaults& store) { return validStoreBytes(store, 5000); }},
+                      DamageCase{"PagesOverwritten",
+                                 [](const MXUserDefaults& store) {
+                                     std::string bytes = validStoreBytes(store, std::string::npos);
+                                     for (size_t i = 100; i < bytes.size(); i += 7) bytes[i] = char(0xff - bytes[i]);
+                                     return bytes;
+                                 }},
+                      DamageCase{"ForeignDatabase", foreignDatabase}),
     [](const ::testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
-
-TEST_F(DamagedStore, EmptyFileIsAnEmptyStore) {
-    MXUserDefaults store;
-    writeFile(store.filePath(), "");
-    EXPECT_FALSE(store.hasKey(u"a"));
-    EXPECT_TRUE(store.setInteger(3, u"a"));
-    EXPECT_EQ(store.integerForKey(u"a"), 3);
-}
-
-TEST_F(DamagedStore, ForeignDatabaseUnderTheStoreNameIsReplaced) {
-    MXUserDefaults store;
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(store.filePath().c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE settings (name TEXT, data BLOB)", nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
-    EXPECT_EQ(store.integerForKey(u"a"), 0);
-    EXPECT_TRUE(store.setInteger(9, u"a"));
-    EXPECT_EQ(store.integerForKey(u"a"), 9);
-}
 
 TEST_F(DamagedStore, FolderInPlaceOfTheFileReadsEmptyAndRefusesWrites) {
     MXUserDefaults store;

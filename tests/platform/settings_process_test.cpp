@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/settings/MXUserDefaults.h"
+#include "platform/text/MXText.h"
 #include "tests/platform/settings_TemporaryFolder.h"
 
 namespace {
@@ -61,9 +62,7 @@ TEST_F(SettingsFromTwoProcesses, ConcurrentWritersLoseNothing) {
     auto writeKeys = [&](const std::u16string& prefix) {
         int failures = 0;
         for (int i = 0; i < kWrites; ++i) {
-            std::u16string key = prefix + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) +
-                                 std::u16string(1, static_cast<char16_t>(u'0' + i / 10 % 10)) +
-                                 std::u16string(1, static_cast<char16_t>(u'0' + i / 100));
+            const std::u16string key = prefix + MXIntegerText(i);
             failures += store.setInteger(i, key) ? 0 : 1;
             failures += store.integerForKey(key) == i ? 0 : 1;
         }

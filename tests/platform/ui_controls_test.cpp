@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <thread>
+#include <tuple>
 
 #include "platform/ui/headless/MXHeadlessButton.h"
 #include "platform/ui/headless/MXHeadlessControls.h"
@@ -10,34 +11,24 @@
 
 namespace {
 
-struct StateCase {
-    bool enabled;
-    bool highlighted;
-    bool selected;
-    MXControlState state;
-};
-
-class HeadlessButtonState : public ::testing::TestWithParam<StateCase> {};
-
-TEST_P(HeadlessButtonState, ShowsTheTitleOfTheCurrentState) {
-    const StateCase& c = GetParam();
-    MXHeadlessButton button(u"normal");
-    button.setTitle(u"highlighted", MXControlState::Highlighted);
-    button.setTitle(u"disabled", MXControlState::Disabled);
-    button.setTitle(u"selected", MXControlState::Selected);
-    button.setEnabled(c.enabled);
-    button.setHighlighted(c.highlighted);
-    button.setSelected(c.selected);
-    EXPECT_EQ(button.state(), c.state);
-    EXPECT_EQ(button.currentTitle(), button.titleForState(c.state));
+TEST(HeadlessButton, ShowsTheTitleOfTheCurrentState) {
+    // Enabled, highlighted, selected, and the state they make.
+    const std::tuple<bool, bool, bool, MXControlState> cases[] = {
+        {true, false, false, MXControlState::Normal},      {true, true, false, MXControlState::Highlighted},
+        {true, true, true, MXControlState::Highlighted},   {true, false, true, MXControlState::Selected},
+        {false, true, true, MXControlState::Disabled}};
+    for (const auto& [enabled, highlighted, selected, state] : cases) {
+        MXHeadlessButton button(u"normal");
+        button.setTitle(u"highlighted", MXControlState::Highlighted);
+        button.setTitle(u"disabled", MXControlState::Disabled);
+        button.setTitle(u"selected", MXControlState::Selected);
+        button.setEnabled(enabled);
+        button.setHighlighted(highlighted);
+        button.setSelected(selected);
+        EXPECT_EQ(button.state(), state);
+        EXPECT_EQ(button.currentTitle(), button.titleForState(state));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(States, HeadlessButtonState,
-                         ::testing::Values(StateCase{true, false, false, MXControlState::Normal},
-                                           StateCase{true, true, false, MXControlState::Highlighted},
-                                           StateCase{true, true, true, MXControlState::Highlighted},
-                                           StateCase{true, false, true, MXControlState::Selected},
-                                           StateCase{false, true, true, MXControlState::Disabled}));
 
 TEST(HeadlessButton, StatesWithoutTheirOwnEntryShowTheNormalOne) {
     MXHeadlessButton button;
@@ -54,27 +45,19 @@ TEST(HeadlessButton, StatesWithoutTheirOwnEntryShowTheNormalOne) {
     EXPECT_EQ(button.currentTitle(), u"");
 }
 
-struct SliderCase {
-    float minimum;
-    float maximum;
-    float set;
-    float expected;
-};
-
-class HeadlessSliderRange : public ::testing::TestWithParam<SliderCase> {};
-
-TEST_P(HeadlessSliderRange, KeepsTheValueInRange) {
-    MXHeadlessSlider slider;
-    slider.setMaximumValue(GetParam().maximum);
-    slider.setMinimumValue(GetParam().minimum);
-    slider.setValue(GetParam().set);
-    EXPECT_EQ(slider.value(), GetParam().expected);
+TEST(HeadlessSlider, KeepsTheValueInRange) {
+    // Minimum, maximum, the value set and the value kept.
+    const std::tuple<float, float, float, float> cases[] = {
+        {0, 13, 7, 7}, {0, 13, 13.5f, 13}, {0, 13, -1, 0}, {2, 13, NAN, 2}, {0, 13, INFINITY, 13},
+        {0, 13, -INFINITY, 0}};
+    for (const auto& [minimum, maximum, set, expected] : cases) {
+        MXHeadlessSlider slider;
+        slider.setMaximumValue(maximum);
+        slider.setMinimumValue(minimum);
+        slider.setValue(set);
+        EXPECT_EQ(slider.value(), expected) << set;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, HeadlessSliderRange,
-                         ::testing::Values(SliderCase{0, 13, 7, 7}, SliderCase{0, 13, 13.5f, 13}, SliderCase{0, 13, -1, 0},
-                                           SliderCase{2, 13, NAN, 2}, SliderCase{0, 13, INFINITY, 13},
-                                           SliderCase{0, 13, -INFINITY, 0}));
 
 TEST(HeadlessSlider, RangeChangesPullTheValueAndTheOtherEnd) {
     MXHeadlessSlider slider;
