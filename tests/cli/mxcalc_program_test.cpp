@@ -74,10 +74,12 @@ TEST_F(MxcalcProgram, SimplifyAndRewritePrintTheTree) {
 
 TEST_F(MxcalcProgram, TokensAndTree) {
     expectRuns({
-        {"--tokens '2(3+4)' '3--2' '5!' '$x y'", "", "2 * ( 3 add 4 )\n3 subtract negate 2\n5 factorial\n$x * y ( )\n", 0},
+        {"--tokens '2(3+4)' '3--2' '5!' '$x y'", "",
+         "2 * ( 3 add 4 )\n3 subtract negate 2\n5 factorial\n$x * y ( )\n", 0},
         {"--tokens '2\u03C0' '' 0x1F", "", "2 * \u03C0 ( )\n\n31\n", 0},
-        {"--tree 1+2*3 '2\u00D73' 'SIN(1)'", "", "add(1,multiply(2,3))\nmultiply(2,3)\nsin(1)\n", 0},
-        {"--tree '(1' 1+2 ')'", "", "error 7: imbalanced parentheses\nadd(1,2)\nerror 11: no left operand to unary )\n", 1},
+        {"--tree '1+2*3' '2\u00D73' 'SIN(1)'", "", "add(1,multiply(2,3))\nmultiply(2,3)\nsin(1)\n", 0},
+        {"--tree '(1' 1+2 ')'", "",
+         "error 7: imbalanced parentheses\nadd(1,2)\nerror 11: no left operand to unary )\n", 1},
         {"--tree -- -2^2 2^3^2", "", "negate(pow(2,2))\npow(2,pow(3,2))\n", 0},
         {"--tree 5%2", "", "mod(5,2)\n", 0},
         {"--tree --percent 5%2 2+3%", "", "multiply(percent(5),2)\nadd(2,percent(3))\n", 0},

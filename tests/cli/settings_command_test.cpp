@@ -54,8 +54,7 @@ TEST_F(SettingsCommand, SetThenGetPrintsTheValueInTheKeysType) {
         {"varXvalue", "1e-9", true, "1e-09", MXSettingsType::Double},
         {"varXvalue", "-inf", true, "-inf", MXSettingsType::Double},
         {"saveCustomFunc", "sq~~$1*$1~|~km~~1000", false, "sq~~$1*$1~|~km~~1000", MXSettingsType::Text},
-        {"saveCustomFunc", "", false, "", MXSettingsType::Text},
-        {"myOwnKey", "42", false, "42", MXSettingsType::Text},
+        {"saveCustomFunc", "", false, "", MXSettingsType::Text}, {"myOwnKey", "42", false, "42", MXSettingsType::Text},
         {"\xce\xbb", "\xe2\x88\x9a 2", false, "\xe2\x88\x9a 2", MXSettingsType::Text},
     };
     for (const auto& c : cases) {
