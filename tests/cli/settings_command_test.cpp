@@ -37,13 +37,8 @@ protected:
 
 // set KEY VALUE then get KEY prints the value in the key's type.
 TEST_F(SettingsCommand, SetThenGetPrintsTheValueInTheKeysType) {
-    const struct {
-        const char* key;
-        const char* value;
-        bool shared;
-        const char* printed;
-        MXSettingsType storedType;
-    } cases[] = {
+    // Key, value, whether in the shared store, the value printed and the type stored.
+    const std::tuple<const char*, const char*, bool, const char*, MXSettingsType> cases[] = {
         {"saveINTMAX", "7", false, "7", MXSettingsType::Integer},
         {"saveCanType", "0", false, "0", MXSettingsType::Integer},
         {"decimalDot", "+1", false, "1", MXSettingsType::Integer},
@@ -57,13 +52,13 @@ TEST_F(SettingsCommand, SetThenGetPrintsTheValueInTheKeysType) {
         {"saveCustomFunc", "", false, "", MXSettingsType::Text}, {"myOwnKey", "42", false, "42", MXSettingsType::Text},
         {"\xce\xbb", "\xe2\x88\x9a 2", false, "\xe2\x88\x9a 2", MXSettingsType::Text},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(run("set", c.key, c.value, c.shared).status, 0) << c.key;
-        const Outcome got = run("get", c.key, std::nullopt, c.shared);
-        EXPECT_EQ(got.status, 0) << c.key;
-        EXPECT_EQ(got.out, std::string(c.printed) + "\n");
-        const MXUserDefaults store = c.shared ? sharedStore() : ownStore();
-        EXPECT_EQ(MXSettingsTypeOf(store.objectForKey(MXFromUtf8(c.key)).value()), c.storedType) << c.key;
+    for (const auto& [key, value, shared, printed, storedType] : cases) {
+        EXPECT_EQ(run("set", key, value, shared).status, 0) << key;
+        const Outcome got = run("get", key, std::nullopt, shared);
+        EXPECT_EQ(got.status, 0) << key;
+        EXPECT_EQ(got.out, std::string(printed) + "\n");
+        const MXUserDefaults store = shared ? sharedStore() : ownStore();
+        EXPECT_EQ(MXSettingsTypeOf(store.objectForKey(MXFromUtf8(key)).value()), storedType) << key;
     }
 }
 

@@ -160,19 +160,15 @@ TEST(DecimalRound, RoundsToScale) {
 }
 
 TEST(DecimalCompare, OrdersNumbersAndNaN) {
-    const struct {
-        const char* left;
-        const char* right;
-        int order;
-    } cases[] = {
+    const std::tuple<const char*, const char*, int> cases[] = {
         {"1", "2", -1},         {"-1", "-2", 1},     {"-1", "1", -1},      {"0", "-1", 1},       {"0", "0", 0},
         {"1E130", "1E129", 1},  {"12.5", "125E-1", 0}, {"1E-128", "0", 1}, {"NaN", "NaN", 0},   {"NaN", "-1E164", -1},
         {"NaN", "0", -1},       {"99E-2", "1", -1},  {Max, "1E164", 1},    {"-0.001", "-0.0011", 1},
     };
-    for (const auto& c : cases) {
-        const MXDecimalRecord a = ref(c.left), b = ref(c.right);
-        EXPECT_EQ(MXDecimalRecordCompare(&a, &b), c.order) << c.left << " vs " << c.right;
-        EXPECT_EQ(MXDecimalRecordCompare(&b, &a), -c.order) << c.right << " vs " << c.left;
+    for (const auto& [left, right, order] : cases) {
+        const MXDecimalRecord a = ref(left), b = ref(right);
+        EXPECT_EQ(MXDecimalRecordCompare(&a, &b), order) << left << " vs " << right;
+        EXPECT_EQ(MXDecimalRecordCompare(&b, &a), -order) << right << " vs " << left;
     }
     MXDecimalRecord negativeZero;
     negativeZero.negative = true;

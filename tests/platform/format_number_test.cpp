@@ -57,14 +57,7 @@ TEST(NumberFormatterRounding, HalfToEvenByDefault) {
 
 TEST(NumberFormatterLocales, UseTheLocalesDigitsAndSymbols) {
     // Separators, 1234567.125 grouped and not (3 fraction digits), 1.5e-9 in scientific style.
-    const struct {
-        const char16_t* locale;
-        const char* decimal;
-        const char* group;
-        const char* grouped;
-        const char* ungrouped;
-        const char* scientific;
-    } cases[] = {
+    const std::tuple<const char16_t*, const char*, const char*, const char*, const char*, const char*> cases[] = {
         {u"en_US", ".", ",", "1,234,567.125", "1234567.125", "1.5E-9"},
         {u"de_DE", ",", ".", "1.234.567,125", "1234567,125", "1,5E-9"},
         {u"fr_FR", ",", "\u202f", "1\u202f234\u202f567,125", "1234567,125", "1,5E-9"},
@@ -75,13 +68,13 @@ TEST(NumberFormatterLocales, UseTheLocalesDigitsAndSymbols) {
         {u"ar_MA", ",", ".", "1.234.567,125", "1234567,125", "1,5E\u200e-9"},
         {u"", ".", ",", "1,234,567.125", "1234567.125", "1.5E-9"},
     };
-    for (const auto& c : cases) {
-        const MXNumberFormatter f = formatter(c.locale, MXNumberFormatterStyle::DecimalStyle, 3);
-        EXPECT_EQ(MXToUtf8(f.decimalSeparator()), c.decimal) << c.grouped;
-        EXPECT_EQ(MXToUtf8(f.groupingSeparator()), c.group) << c.grouped;
-        EXPECT_EQ(decimalText(c.locale, 1234567.125, 3), c.grouped);
-        EXPECT_EQ(decimalText(c.locale, 1234567.125, 3, false), c.ungrouped);
-        EXPECT_EQ(scientificText(c.locale, 1.5e-9, 11), c.scientific);
+    for (const auto& [locale, decimal, group, grouped, ungrouped, scientific] : cases) {
+        const MXNumberFormatter f = formatter(locale, MXNumberFormatterStyle::DecimalStyle, 3);
+        EXPECT_EQ(MXToUtf8(f.decimalSeparator()), decimal) << grouped;
+        EXPECT_EQ(MXToUtf8(f.groupingSeparator()), group) << grouped;
+        EXPECT_EQ(decimalText(locale, 1234567.125, 3), grouped);
+        EXPECT_EQ(decimalText(locale, 1234567.125, 3, false), ungrouped);
+        EXPECT_EQ(scientificText(locale, 1.5e-9, 11), scientific);
     }
 }
 
