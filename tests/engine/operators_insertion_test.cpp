@@ -109,7 +109,8 @@ TEST(OperatorInsertion, NewSetsAndCopiesDoNotShareRecords) {
 
 TEST(OperatorInitializer, RefusesInvalidTokens) {
     for (const std::u16string token : {u" x", u"x\n", u"1x", u"$x", u"\"x", u".x", u"", u"\u00A0x"}) {
-        EXPECT_EQ(invalidArgumentText([&] { binary(u"f", {u"ok", token}); }), "Invalid operator token: " + MXToUtf8(token));
+        EXPECT_EQ(invalidArgumentText([&] { binary(u"f", {u"ok", token}); }),
+                  "Invalid operator token: " + MXToUtf8(token));
     }
     EXPECT_EQ(invalidArgumentText([] { binary(u"f", {u"X Y"}); }), "no exception");
 }

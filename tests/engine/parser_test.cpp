@@ -134,8 +134,8 @@ int treeDepth(const MXExpressionPtr& expression) {
 
 TEST_F(KeyboardParse, TooDeepTextsFailWithErrorOne) {
     const std::u16string texts[] = {
-        repeated(u"(", 100000), repeated(u"(", 100000) + u"1" + repeated(u")", 100000),
-        repeated(u"-", 100000) + u"1", repeated(u"sin(", 20000), repeated(u"f(1;", 20000) + u"1" + repeated(u")", 20000),
+        repeated(u"(", 100000), repeated(u"(", 100000) + u"1" + repeated(u")", 100000), repeated(u"-", 100000) + u"1",
+        repeated(u"sin(", 20000), repeated(u"f(1;", 20000) + u"1" + repeated(u")", 20000),
         repeated(u"1+", 20000) + u"1", std::u16string(u"5").append(repeated(u"!", 20000)),
         repeated(u"2^", 20000) + u"2", repeated(u"-(", 2000) + u"1" + repeated(u")", 2000),
     };

@@ -75,11 +75,8 @@ using RewriteConditions = RewriterTest;
 
 TEST_F(RewriteConditions, MatchedPartsAreAlsoVariables) {
     rewriter.addRewriteRule(u"__exp1", u"positive(__exp1)", u"$__exp1 > 0");
-    const RewriteCase cases[] = {
-        {u"positive($p)", "$p"}, {u"positive($n)", "positive($n)"}, {u"positive(2)", "2"},
-        {u"positive(-2)", "positive(-2)"}, {u"positive($x)", "positive($x)"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(rewrite(c.input), c.result) << utf8(c.input);
+    expectRewrites({{u"positive($p)", "$p"}, {u"positive($n)", "positive($n)"}, {u"positive(2)", "2"},
+                    {u"positive(-2)", "positive(-2)"}, {u"positive($x)", "positive($x)"}});
 }
 
 TEST_F(RewriteConditions, ConditionThatCannotBeEvaluatedDoesNotHold) {
@@ -103,12 +100,8 @@ TEST_F(RewriteConditions, ConditionThatCannotBeEvaluatedDoesNotHold) {
 TEST_F(RewriteConditions, NthrootParityInPercentMode) {
     const DefaultOperatorSetGuard percent(false);
     MXExpressionRewriter createdInPercentMode;
-    const RewriteCase cases[] = {
-        {u"nthroot($x^2; 2)", "abs($x)"},
-        {u"nthroot($x^4; 4)", "abs($x)"},
-        {u"nthroot($x^3; 3)", "$x"},
-        {u"nthroot($x^2.5; 2.5)", "nthroot(pow($x,2.5),2.5)"},
-    };
+    const RewriteCase cases[] = {{u"nthroot($x^2; 2)", "abs($x)"}, {u"nthroot($x^4; 4)", "abs($x)"},
+                                 {u"nthroot($x^3; 3)", "$x"}, {u"nthroot($x^2.5; 2.5)", "nthroot(pow($x,2.5),2.5)"}};
     for (const auto& c : cases) {
         EXPECT_EQ(described(createdInPercentMode.expressionByRewritingExpression(parsed(c.input), evaluator)), c.result)
             << utf8(c.input);

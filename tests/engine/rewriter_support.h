@@ -43,6 +43,9 @@ protected:
     std::string rewrite(std::u16string_view text) {
         return described(rewriter.expressionByRewritingExpression(parsed(text), evaluator));
     }
+    void expectRewrites(const std::vector<RewriteCase>& cases) {
+        for (const auto& c : cases) EXPECT_EQ(rewrite(c.input), c.result) << utf8(c.input);
+    }
     MXExpressionPtr simplified(std::u16string_view text) {
         return parsed(text)->simplifiedExpressionWithEvaluator(&evaluator);
     }
