@@ -43,21 +43,14 @@ TEST_P(DecimalArithmetic, GivesValueAndStatus) {
     EXPECT_EQ(status, c.status);
 }
 
-constexpr Operation Add = MXDecimalRecordAdd;
-constexpr Operation Sub = MXDecimalRecordSubtract;
-constexpr Operation Mul = MXDecimalRecordMultiply;
-constexpr Operation Div = MXDecimalRecordDivide;
-constexpr auto Plain = MXRoundPlain;
-constexpr auto Down = MXRoundDown;
-constexpr auto Up = MXRoundUp;
-constexpr auto Bankers = MXRoundBankers;
-constexpr auto None = MXCalculationNoError;
-constexpr auto Loss = MXCalculationLossOfPrecision;
-constexpr auto Under = MXCalculationUnderflow;
-constexpr auto Over = MXCalculationOverflow;
-constexpr auto ByZero = MXCalculationDivideByZero;
-constexpr const char* Nines38 = "99999999999999999999999999999999999999";
-constexpr const char* Max = "99999999999999999999999999999999999999E127";
+constexpr Operation Add = MXDecimalRecordAdd, Sub = MXDecimalRecordSubtract, Mul = MXDecimalRecordMultiply,
+                    Div = MXDecimalRecordDivide;
+constexpr MXRoundingMode Plain = MXRoundPlain, Down = MXRoundDown, Up = MXRoundUp, Bankers = MXRoundBankers;
+constexpr MXCalculationError None = MXCalculationNoError, Loss = MXCalculationLossOfPrecision,
+                             Under = MXCalculationUnderflow, Over = MXCalculationOverflow,
+                             ByZero = MXCalculationDivideByZero;
+constexpr const char *Nines38 = "99999999999999999999999999999999999999",
+                     *Max = "99999999999999999999999999999999999999E127";
 
 // Powers through the same table: the right operand is the (integer) exponent.
 MXCalculationError power(MXDecimalRecord* result, const MXDecimalRecord* base, const MXDecimalRecord* n,

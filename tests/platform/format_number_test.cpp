@@ -116,16 +116,13 @@ TEST(NumberFormatterGrouping, SizeAppliesToEveryGroupAndOffWritesDigitsTogether)
     EXPECT_EQ(f.stringFromNumber(1000), u"1" + std::u16string(40, u'_') + u"000");
 }
 
-TEST(NumberFormatterScientific, OneIntegerDigitThenTheExponent) {
+TEST(NumberFormatterScientific, OneIntegerDigitThenTheExponentAndNonFiniteValuesInBothStyles) {
     const std::tuple<double, int64_t, const char*> cases[] = {
         {1e-9, 11, "1E-9"},        {123456789012345.0, 11, "1.23456789012E14"}, {0.001, 2, "1E-3"},
         {0.00123456, 3, "1.235E-3"}, {-2.5e300, 11, "-2.5E300"}, {1.25e-7, 1, "1.2E-7"}, {1.35e-7, 1, "1.4E-7"},
         {99999999999999.0, 11, "1E14"}, {5e-324, 13, "5E-324"},
     };
     for (const auto& [value, digits, expected] : cases) EXPECT_EQ(scientificText(u"en_US", value, digits), expected);
-}
-
-TEST(NumberFormatterSpecialValues, NotANumberAndInfinities) {
     const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
     for (auto style : {MXNumberFormatterStyle::DecimalStyle, MXNumberFormatterStyle::ScientificStyle}) {
         MXNumberFormatter f = formatter(u"en_US", style, 11);

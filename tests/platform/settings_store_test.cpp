@@ -31,12 +31,15 @@ TEST_F(SettingsStore, AbsentKeysReadAsThePlatformDefaults) {
     }
 }
 
-TEST_F(SettingsStore, FolderThatDoesNotExistYetReadsEmptyAndIsCreatedOnWrite) {
+TEST_F(SettingsStore, FolderThatDoesNotExistYetIsCreatedOnWriteAndSynchronizeTellsWhetherItIsUsable) {
     MXUserDefaults store = MXUserDefaults().inDirectory(folder() / "a" / "b");
     EXPECT_EQ(store.integerForKey(u"k"), 0);
     EXPECT_TRUE(store.setInteger(4, u"k"));
     EXPECT_EQ(store.integerForKey(u"k"), 4);
     EXPECT_TRUE(std::filesystem::exists(folder() / "a" / "b" / "standard.sqlite"));
+    EXPECT_TRUE(store.synchronize());
+    std::filesystem::create_directories(folder() / "blocked" / "standard.sqlite");
+    EXPECT_FALSE(MXUserDefaults().inDirectory(folder() / "blocked").synchronize());
 }
 
 TEST_F(SettingsStore, ValueAndTypeSurviveARoundTrip) {
@@ -71,20 +74,17 @@ TEST_F(SettingsStore, TypedWritersStoreTheirTypeAndOverwriteReplacesIt) {
     EXPECT_EQ(store.dictionaryRepresentation(), expected);
 }
 
-TEST_F(SettingsStore, ZeroIsToldApartFromAbsent) {
+TEST_F(SettingsStore, ZeroIsToldApartFromAbsentAndNaNIsRefused) {
     const MXUserDefaults& store = ownStore();
+    ASSERT_TRUE(store.setDouble(1.5, u"varXvalue"));
+    EXPECT_FALSE(store.setDouble(std::numeric_limits<double>::quiet_NaN(), u"varXvalue"));
+    EXPECT_EQ(store.doubleForKey(u"varXvalue"), 1.5);
     ASSERT_TRUE(store.setInteger(0, u"saveCanType"));
     EXPECT_TRUE(store.hasKey(u"saveCanType"));
     EXPECT_EQ(store.dictionaryRepresentation().count(u"saveCanType"), 1u);
     ASSERT_TRUE(store.removeObjectForKey(u"saveCanType"));
     EXPECT_FALSE(store.hasKey(u"saveCanType"));
     EXPECT_TRUE(store.removeObjectForKey(u"saveCanType"));
-}
-
-TEST_F(SettingsStore, NaNIsRefusedAndLeavesTheOldValue) {
-    ASSERT_TRUE(ownStore().setDouble(1.5, u"varXvalue"));
-    EXPECT_FALSE(ownStore().setDouble(std::numeric_limits<double>::quiet_NaN(), u"varXvalue"));
-    EXPECT_EQ(ownStore().doubleForKey(u"varXvalue"), 1.5);
 }
 
 TEST_F(SettingsStore, OwnAndSharedStoresAreSeparateFiles) {
@@ -122,12 +122,6 @@ TEST_F(SettingsStore, EachWriteIsCommittedBeforeItReturnsAndSeenByOtherStoreObje
     }
     ASSERT_TRUE(store.removeObjectForKey(u"keyboard_install"));
     EXPECT_EQ(readWithSqlite(store.filePath(), "keyboard_install"), std::nullopt);
-}
-
-TEST_F(SettingsStore, SynchronizeTellsWhetherTheFileIsUsable) {
-    EXPECT_TRUE(ownStore().synchronize());
-    std::filesystem::create_directories(folder() / "blocked" / "standard.sqlite");
-    EXPECT_FALSE(MXUserDefaults().inDirectory(folder() / "blocked").synchronize());
 }
 
 TEST(SettingsSuiteName, NamesThatCannotBeFileNamesAreRejected) {
