@@ -46,21 +46,13 @@ MXExpressionPtr countBuiltin(MXFunctionEvaluator&, const MXBuiltinArguments& arg
     return numberResult(MXNumber::numberWithDecimal(MXDecimalRecordFromUInt64(arguments.size())));
 }
 
-// Every argument is evaluated once; the mean and the squared deviations use the same values,
-// so nested deviations cost linear work and random arguments stay consistent.
-template <MXBuiltinName Name, size_t Correction>
-MXExpressionPtr deviationBuiltin(MXFunctionEvaluator& library, const MXBuiltinArguments& arguments,
-                                 const MXSubstitutions* substitutions, MXError* error) {
-    if (!MXFunctionEvaluator::checkArgumentCount(Name.view(), arguments.size(), 2, MXFunctionEvaluator::kUnlimited,
-                                                 error)) {
-        return nullptr;
-    }
-    const std::optional<MXNumbers> values = evaluateArguments(library, arguments, substitutions, error);
-    if (!values) return nullptr;
-    const double mean = averageOf(*values);
+// The standard deviation of the population (correction 0) or of a sample (correction 1),
+// from values evaluated once: nested deviations cost linear work.
+double deviationOf(const MXNumbers& values, size_t correction) {
+    const double mean = averageOf(values);
     double squares = 0;
-    for (const MXNumber& value : *values) squares += (mean - value.doubleValue()) * (mean - value.doubleValue());
-    return doubleResult(std::sqrt(squares / static_cast<double>(arguments.size() - Correction)));
+    for (const MXNumber& value : values) squares += (mean - value.doubleValue()) * (mean - value.doubleValue());
+    return std::sqrt(squares / static_cast<double>(values.size() - correction));
 }
 
 }  // namespace
@@ -74,8 +66,8 @@ MXBuiltinEntries statisticsBuiltins() {
         atLeastEntry<u"median", 2, [](const MXNumbers& values) { return medianOf(values); }>(),
         atLeastEntry<u"mode", 1, [](const MXNumbers& values) { return modeOf(values); }>(),
         {u"count", &countBuiltin},
-        {u"stddev", &deviationBuiltin<u"stddev", 0>},
-        {u"stddevs", &deviationBuiltin<u"stddevs", 1>},
+        atLeastEntry<u"stddev", 2, [](const MXNumbers& values) { return MXNumber(deviationOf(values, 0)); }>(),
+        atLeastEntry<u"stddevs", 2, [](const MXNumbers& values) { return MXNumber(deviationOf(values, 1)); }>(),
     };
 }
 

@@ -41,24 +41,16 @@ MXNumber medianOf(const MXNumbers& values) {
     return MXNumber::numberWithDecimal(MXDecimalAverage2(sorted[n / 2 - 1].decimalValue(), sorted[n / 2].decimalValue()));
 }
 
-// Every argument is evaluated once: the mean is their decimal sum over the count, and the
-// squares of the deviations are exact on the same values.
-template <MXBuiltinName Name, int64_t Correction>
-MXExpressionPtr deviationBuiltin(MXFunctionEvaluator& library, const MXBuiltinArguments& arguments,
-                                 const MXSubstitutions* substitutions, MXError* error) {
-    if (!MXFunctionEvaluator::checkArgumentCount(Name.view(), arguments.size(), 2, MXFunctionEvaluator::kUnlimited,
-                                                 error)) {
-        return nullptr;
-    }
-    const std::optional<MXNumbers> values = evaluateArguments(library, arguments, substitutions, error);
-    if (!values) return nullptr;
-    const auto count = static_cast<int64_t>(values->size());
-    const MXDecimalRecord mean = MXDecimalDivide(sumOf(*values), MXDecimalFromInteger(count));
+// The standard deviation of the population (correction 0) or of a sample (correction 1):
+// the mean is the decimal sum over the count, the squares of the deviations are exact.
+MXNumber deviationOf(const MXNumbers& values, int64_t correction) {
+    const auto count = static_cast<int64_t>(values.size());
+    const MXDecimalRecord mean = MXDecimalDivide(sumOf(values), MXDecimalFromInteger(count));
     MXDecimalRecord squares = MXDecimalZero();
-    for (const MXNumber& value : *values) {
+    for (const MXNumber& value : values) {
         squares = MXDecimalAdd(squares, MXDecimalPower(MXDecimalSubtract(mean, value.decimalValue()), MXDecimalTwo()));
     }
-    return decimalResult(MXDecimalSqrt(MXDecimalDivide(squares, MXDecimalFromInteger(count - Correction))));
+    return MXNumber::numberWithDecimal(MXDecimalSqrt(MXDecimalDivide(squares, MXDecimalFromInteger(count - correction))));
 }
 
 }  // namespace
@@ -69,8 +61,8 @@ MXBuiltinEntries decimalStatisticsBuiltins() {
         {u"average", &averageBuiltin},
         atLeastEntry<u"mode", 1, [](const MXNumbers& values) { return modeOf(values); }>(),
         atLeastEntry<u"median", 2, [](const MXNumbers& values) { return medianOf(values); }>(),
-        {u"stddev", &deviationBuiltin<u"stddev", 0>},
-        {u"stddevs", &deviationBuiltin<u"stddevs", 1>},
+        atLeastEntry<u"stddev", 2, [](const MXNumbers& values) { return deviationOf(values, 0); }>(),
+        atLeastEntry<u"stddevs", 2, [](const MXNumbers& values) { return deviationOf(values, 1); }>(),
     };
 }
 
