@@ -118,8 +118,8 @@ int processInputs(const Invocation& invocation) {
 }
 
 // Arguments that are all expressions (none is an option or the settings command) are what
-// the option parser would make of them; taking them directly spares a process the parser's
-// set-up, most of its start-up time.
+// the option parser would make of them; taking them directly spares a one-shot calculation
+// the parser's set-up.
 std::optional<Invocation> plainExpressions(int argc, char** argv) {
     if (argc < 2) return std::nullopt;
     Invocation invocation;
