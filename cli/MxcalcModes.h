@@ -15,6 +15,7 @@ struct MxcalcOptions {
     bool simplify = false;
     bool rewrite = false;
     bool keyboard = false;
+    bool keys = false;
     std::optional<std::string> settingsDir;
     std::optional<std::string> locale;
     std::optional<std::string> timezone;
@@ -43,3 +44,6 @@ LineResult simplifyLine(const std::u16string& input, const MxcalcOptions& option
 LineResult rewriteLine(const std::u16string& input, const MxcalcOptions& options);
 // --keyboard: the space key's title after the keyboard evaluated the input.
 LineResult keyboardLine(const std::u16string& input, const MxcalcOptions& options);
+// --keyboard --keys: the input's key titles tapped on a keyboard loaded afresh; the host
+// document (line feeds, tabs and backslashes escaped), a tab, and the space key's title.
+LineResult keyboardKeysLine(const std::u16string& input, const MxcalcOptions& options);

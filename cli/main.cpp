@@ -50,8 +50,14 @@ void declareOptions(CLI::App& app, Invocation& invocation) {
     modes->add_flag("--tree", options.tree, "Print the parsed expression as function calls: add(2,multiply(3,4))");
     modes->add_flag("--simplify", options.simplify, "Print the simplified expression");
     modes->add_flag("--rewrite", options.rewrite, "Print the expression after the rewrite rules");
-    modes->add_flag("--keyboard", options.keyboard, "Evaluate as the keyboard does (definitions, brackets, format)");
+    auto* keyboard =
+        modes->add_flag("--keyboard", options.keyboard, "Evaluate as the keyboard does (definitions, brackets, format)");
     modes->require_option(0, 1);
+    app.add_flag("--keys", options.keys,
+                 "With --keyboard: each input is a sequence of key titles separated by blanks (2 + 3 space), "
+                 "tapped on a keyboard loaded afresh; the special keys are space, return, backspace, shift, "
+                 "numbers, symbols and letters. Prints the document, a tab, and the space key's title")
+        ->needs(keyboard);
     app.add_flag("--percent", options.percent,
                  "Let \"%\" mean percent (postfix) instead of modulo, as the keyboard has it");
     app.add_flag("--degrees", options.degrees, "Trigonometric functions in degrees instead of radians");
@@ -89,7 +95,7 @@ MxcalcLineProcessor chosenMode(const MxcalcOptions& options) {
     if (options.tree) return treeLine;
     if (options.simplify) return simplifyLine;
     if (options.rewrite) return rewriteLine;
-    if (options.keyboard) return keyboardLine;
+    if (options.keyboard) return options.keys ? keyboardKeysLine : keyboardLine;
     return evaluateLine;
 }
 

@@ -3,6 +3,7 @@
 // expression, evaluates it after every key, shows the result on the space key, and inserts
 // the result into the host document on space or return.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -15,27 +16,23 @@
 #include "keyboard/KeyboardSettingsCache.h"
 #include "platform/format/MXDate.h"
 #include "platform/settings/MXUserDefaults.h"
-#include "platform/ui/MXButton.h"
+#include "keyboard/KeyboardViews.h"
+#include "platform/ui/MXGestureRecognizer.h"
 #include "platform/ui/MXInputMethodHost.h"
-#include "platform/ui/MXTextView.h"
+#include "platform/ui/MXLabel.h"
+#include "platform/ui/MXUIEnvironment.h"
 
 // The domain of the keyboard's own errors.
 extern const std::u16string KeyboardErrorDomain;
-
-// The views of the keyboard's layout that the controller works with.
-struct KeyboardViews {
-    // The expression typed so far (not the result, despite the name).
-    std::shared_ptr<MXTextView> resultsLabel;
-    // Its title is the result display.
-    std::shared_ptr<MXButton> spaceButton;
-};
 
 class KeyboardViewController {
 public:
     using SettingsValues = std::map<std::u16string, MXSettingsValue>;
 
-    // `ownStore` is the keyboard's own settings store.
-    KeyboardViewController(MXInputMethodHost& host, KeyboardViews views,
+    // `ownStore` is the keyboard's own settings store; the store shared with the containing
+    // application is the app group's suite in the same folder. Connects the keys, the
+    // switch and the slider to their actions.
+    KeyboardViewController(MXInputMethodHost& host, MXUIEnvironment& environment, KeyboardViews views,
                            MXUserDefaults ownStore = MXUserDefaults::standardUserDefaults());
     KeyboardViewController(const KeyboardViewController&) = delete;
     KeyboardViewController& operator=(const KeyboardViewController&) = delete;
@@ -43,10 +40,38 @@ public:
 
     MXTextView& resultsLabel() const { return *views_.resultsLabel; }
     MXButton& spaceButton() const { return *views_.spaceButton; }
+    const KeyboardViews& views() const { return views_; }
     MXTextDocumentProxy& textDocumentProxy() const { return host_.textDocumentProxy(); }
     void dismissKeyboard() { host_.dismissKeyboard(); }
-    // The key click.
+    void advanceToNextInputMode() { host_.advanceToNextInputMode(); }
+
+    // Lifecycle.
+    void viewDidLoad() { initializeKeyboard(); }
+    void initializeKeyboard();
+    void viewDidAppear(bool animated);
+    void spaceSwitchPressed(MXSwitch& control);
+
+    // Key input.
+    void keyPressed(MXButton& key);
+    void backspaceKeyPressed(MXButton& key);
+    void backSpacePressed(MXGestureRecognizer& recognizer);
+    void shiftKeyPressed();
+    void shiftKeys();
+    void switchKeyboardMode(MXButton& key);
+    void globeKeyPressed(MXButton& key);
+    void spaceSliderSlid(MXSlider& slider);
+    void spaceKeyDoubleTapped(MXGestureRecognizer&) {}
+    void shiftKeyDoubleTapped(MXGestureRecognizer&) {}
+    // The key click, played off the user-interface thread.
     void playTap();
+    static bool isOpenAccessGranted() { return true; }
+    int shiftStatus() const { return shiftStatus_; }
+    bool isRAD() const { return isRAD_; }
+    MXLabel* sliderLabel() const { return sliderLabel_.get(); }
+
+    // Layout and key styling.
+    void updateConstraints();
+    MXImage imageWithImage(const MXImage& image, MXSize size) const;
 
     // Evaluation pipeline.
     void processString(std::u16string_view text);
@@ -93,6 +118,16 @@ private:
     // Evaluation pipeline.
     void insertResult(MXButton& key);
 
+    // Lifecycle, key input and styling.
+    void connectActions();
+    void connectKey(MXButton& key, const std::string& action);
+    void installGestureRecognizers();
+    void countLoad();
+    void styleSpaceKey();
+    void drawSliderLabel(MXSlider& slider, int value);
+    // Calls `call` after `seconds` on the main loop, unless this controller is gone by then.
+    void afterDelay(double seconds, std::function<void()> call);
+
     // Keyboard functions.
     MXMathEvaluator& prepareEvaluator(const SettingsValues& settings);
     void cleanCurrentEvalString(const Separators& separators);
@@ -107,7 +142,15 @@ private:
     std::u16string formatNumber(const SettingsValues& settings, std::u16string_view text, bool grouping);
 
     MXInputMethodHost& host_;
+    MXUIEnvironment& environment_;
     KeyboardViews views_;
+    MXUserDefaults sharedStore_;
+    int shiftStatus_ = 0;
+    bool isRAD_ = false;
+    bool inputModeListConnected_ = false;
+    std::shared_ptr<MXLabel> sliderLabel_;
+    // Expires with the controller, so that delayed calls can tell.
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
     KeyboardSettingsCache settings_;
     KeyboardNumberFormatCache formats_;
     bool canType_ = true;

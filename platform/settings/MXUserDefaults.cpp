@@ -34,6 +34,12 @@ MXUserDefaults& MXUserDefaults::standardUserDefaults() {
     return standard;
 }
 
+MXUserDefaults MXUserDefaults::suite(std::u16string suiteName) const {
+    MXUserDefaults store(std::move(suiteName));
+    store.directory_ = directory_;
+    return store;
+}
+
 MXUserDefaults MXUserDefaults::inDirectory(std::filesystem::path directory) const {
     MXUserDefaults store = *this;
     store.directory_ = std::move(directory);

@@ -32,6 +32,8 @@ public:
     // A process-wide own store that follows the settings folder of the moment.
     static MXUserDefaults& standardUserDefaults();
 
+    // The store of the named suite in this store's folder (see the constructor).
+    MXUserDefaults suite(std::u16string suiteName) const;
     // The same store in the given folder instead of the settings folder.
     MXUserDefaults inDirectory(std::filesystem::path directory) const;
 

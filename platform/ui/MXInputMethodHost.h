@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/ui/MXTextDocumentProxy.h"
+#include "platform/ui/MXView.h"
 
 class MXInputMethodHost {
 public:
@@ -14,6 +15,8 @@ public:
     virtual void advanceToNextInputMode() = 0;
     // Whether the platform shows its own list of keyboards from the globe key.
     virtual bool handlesInputModeList() const = 0;
+    // Shows that list, for a touch on the given view.
+    virtual void handleInputModeListFromView(MXView& view) = 0;
     // Plays a system sound (1104 is the keyboard click); may return before it ends.
     virtual void playSystemSound(uint32_t soundID) = 0;
 };

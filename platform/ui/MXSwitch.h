@@ -1,9 +1,12 @@
 #pragma once
-// An on/off switch.
-#include "platform/ui/MXView.h"
+// An on/off switch; a user's flip sends value-changed.
+#include "platform/ui/MXControl.h"
 
-class MXSwitch : public MXView {
+class MXSwitch : public MXControl {
 public:
-    virtual bool isOn() const = 0;
-    virtual void setOn(bool on) = 0;
+    bool isOn() const { return on_; }
+    virtual void setOn(bool on) { on_ = on; }
+
+private:
+    bool on_ = false;
 };

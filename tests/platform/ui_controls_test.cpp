@@ -1,15 +1,21 @@
-// Headless keys, controls, view trees and the input-method host.
+// Headless keys, controls, view trees, transforms, gesture recognizers on the virtual
+// clock, and the input-method host.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <thread>
 #include <tuple>
 
-#include "platform/ui/headless/MXHeadlessButton.h"
-#include "platform/ui/headless/MXHeadlessControls.h"
+#include "platform/ui/MXButton.h"
+#include "platform/ui/MXGestureRecognizer.h"
+#include "platform/ui/MXSlider.h"
 #include "platform/ui/headless/MXHeadlessInputMethodHost.h"
+#include "platform/ui/headless/MXHeadlessUIEnvironment.h"
 
 namespace {
+
+using State = MXGestureRecognizerState;
 
 TEST(HeadlessButton, ShowsTheTitleOfTheCurrentState) {
     // Enabled, highlighted, selected, and the state they make.
@@ -18,7 +24,7 @@ TEST(HeadlessButton, ShowsTheTitleOfTheCurrentState) {
         {true, true, true, MXControlState::Highlighted},   {true, false, true, MXControlState::Selected},
         {false, true, true, MXControlState::Disabled}};
     for (const auto& [enabled, highlighted, selected, state] : cases) {
-        MXHeadlessButton button(u"normal");
+        MXButton button(u"normal");
         button.setTitle(u"highlighted", MXControlState::Highlighted);
         button.setTitle(u"disabled", MXControlState::Disabled);
         button.setTitle(u"selected", MXControlState::Selected);
@@ -31,36 +37,42 @@ TEST(HeadlessButton, ShowsTheTitleOfTheCurrentState) {
 }
 
 TEST(HeadlessButton, StatesWithoutTheirOwnEntryShowTheNormalOne) {
-    MXHeadlessButton button;
+    MXButton button;
     EXPECT_EQ(button.currentTitle(), u"");
-    EXPECT_EQ(button.imageForState(MXControlState::Highlighted), u"");
+    EXPECT_EQ(button.imageForState(MXControlState::Highlighted), std::nullopt);
+    const MXImage shift{u"shift_0.png", {26, 26}, 2, std::nullopt};
+    const MXImage shiftHighlighted{u"shift_0HL.png", {26, 26}, 2, std::nullopt};
     button.setTitle(u" = 5", MXControlState::Normal);
-    button.setImage(u"shift_0.png", MXControlState::Normal);
-    button.setImage(u"shift_0HL.png", MXControlState::Highlighted);
+    button.setImage(shift, MXControlState::Normal);
+    button.setImage(shiftHighlighted, MXControlState::Highlighted);
     button.setEnabled(false);
     EXPECT_EQ(button.currentTitle(), u" = 5");
-    EXPECT_EQ(button.imageForState(MXControlState::Disabled), u"shift_0.png");
-    EXPECT_EQ(button.imageForState(MXControlState::Highlighted), u"shift_0HL.png");
-    button.setTitle(u"", MXControlState::Normal);
-    EXPECT_EQ(button.currentTitle(), u"");
+    EXPECT_EQ(button.imageForState(MXControlState::Disabled), shift);
+    EXPECT_EQ(button.imageForState(MXControlState::Highlighted), shiftHighlighted);
+    button.setImage(std::nullopt, MXControlState::Highlighted);
+    EXPECT_EQ(button.imageForState(MXControlState::Highlighted), shift);
 }
 
-TEST(HeadlessSlider, KeepsTheValueInRange) {
-    // Minimum, maximum, the value set and the value kept.
-    const std::tuple<float, float, float, float> cases[] = {
-        {0, 13, 7, 7}, {0, 13, 13.5f, 13}, {0, 13, -1, 0}, {2, 13, NAN, 2}, {0, 13, INFINITY, 13},
-        {0, 13, -INFINITY, 0}};
-    for (const auto& [minimum, maximum, set, expected] : cases) {
-        MXHeadlessSlider slider;
+TEST(HeadlessSlider, KeepsTheValueInRangeAndTheThumbAtItsPlace) {
+    // Minimum, maximum, the value set, the value kept, and the thumb's left edge on a
+    // 140 by 10 slider.
+    const std::tuple<float, float, float, float, double> cases[] = {
+        {0, 13, 7, 7, 70}, {0, 13, 13.5f, 13, 130}, {0, 13, -1, 0, 0}, {2, 13, NAN, 2, 0},
+        {0, 13, INFINITY, 13, 130}, {5, 5, 5, 5, 0}};
+    for (const auto& [minimum, maximum, set, expected, thumbLeft] : cases) {
+        MXSlider slider;
+        slider.setFrame({{0, 0}, {140, 10}});
         slider.setMaximumValue(maximum);
         slider.setMinimumValue(minimum);
         slider.setValue(set);
         EXPECT_EQ(slider.value(), expected) << set;
+        EXPECT_NEAR(slider.thumbView().frame().origin.x, thumbLeft, 1e-4) << set;
+        EXPECT_EQ(slider.thumbView().frame().size, (MXSize{10, 10}));
     }
 }
 
 TEST(HeadlessSlider, RangeChangesPullTheValueAndTheOtherEnd) {
-    MXHeadlessSlider slider;
+    MXSlider slider;
     slider.setMaximumValue(13);
     slider.setValue(10);
     slider.setMaximumValue(5);
@@ -70,6 +82,119 @@ TEST(HeadlessSlider, RangeChangesPullTheValueAndTheOtherEnd) {
     EXPECT_EQ(slider.value(), 8);
     slider.setMaximumValue(NAN);
     EXPECT_EQ(slider.maximumValue(), 8);
+}
+
+TEST(AffineTransform, ConcatenationAppliesTheFirstThenTheSecond) {
+    const MXAffineTransform moveThenScale =
+        MXAffineTransform::translation(14, -22).concat(MXAffineTransform::scale(0.5, 0.5));
+    EXPECT_EQ(moveThenScale, (MXAffineTransform{0.5, 0, 0, 0.5, 7, -11}));
+    EXPECT_EQ(moveThenScale.apply({2, 2}), (MXPoint{8, -10}));
+    const MXAffineTransform scaleThenMove =
+        MXAffineTransform::scale(0.5, 0.5).concat(MXAffineTransform::translation(14, -22));
+    EXPECT_EQ(scaleThenMove.apply({2, 2}), (MXPoint{15, -21}));
+
+    MXView view;
+    view.setFrame({{100, 10}, {50, 30}});
+    view.setTransform(moveThenScale);
+    EXPECT_EQ(view.transformedFrame(), (MXRect{{119.5, 6.5}, {25, 15}}));
+}
+
+TEST(ViewTree, BringsASubviewToTheFrontAndKnowsItsParent) {
+    auto parent = std::make_shared<MXView>();
+    auto first = std::make_shared<MXView>();
+    auto second = std::make_shared<MXView>();
+    parent->addSubview(first);
+    parent->addSubview(second);
+    parent->bringSubviewToFront(*first);
+    EXPECT_EQ(parent->subviews(), (std::vector<std::shared_ptr<MXView>>{second, first}));
+    MXView stranger;
+    parent->bringSubviewToFront(stranger);
+    EXPECT_EQ(parent->subviews().back(), first);
+    EXPECT_EQ(first->superview(), parent.get());
+    parent.reset();
+    EXPECT_EQ(first->superview(), nullptr);
+}
+
+// A 40 by 40 key with recognizers, recording what ran.
+class Gestures : public testing::Test {
+protected:
+    Gestures() {
+        key_->setFrame({{0, 0}, {40, 40}});
+        key_->addAction(MXControlEventTouchUpInside, [this](MXControl&) { log_ += "key "; });
+    }
+    template <class Recognizer, class... Arguments>
+    void add(const std::string& name, Arguments... arguments) {
+        key_->addGestureRecognizer(std::make_shared<Recognizer>(
+            environment_,
+            [this, name](MXGestureRecognizer& recognizer) {
+                log_ += name + (recognizer.state() == State::Began     ? ":began "
+                                : recognizer.state() == State::Changed ? ":changed "
+                                                                       : ":ended ");
+            },
+            arguments...));
+    }
+    void tap(double pauseAfter) {
+        key_->touchDown({20, 20});
+        key_->touchUp({20, 20});
+        environment_.advance(pauseAfter);
+    }
+
+    MXHeadlessUIEnvironment environment_;
+    std::shared_ptr<MXButton> key_ = std::make_shared<MXButton>(u"⇧");
+    std::string log_;
+};
+
+TEST_F(Gestures, TapRecognizersCountQuickTapsAndTakeTheTouchThatCompletesThem) {
+    add<MXTapGestureRecognizer>("double", 2);
+    add<MXTapGestureRecognizer>("triple", 3);
+    for (int i = 0; i < 3; ++i) tap(0.1);
+    EXPECT_EQ(log_, "key double:ended triple:ended ");
+    environment_.advance(1);
+    log_.clear();
+    tap(0.5);
+    tap(0.5);
+    EXPECT_EQ(log_, "key key ");
+}
+
+TEST_F(Gestures, LongPressBeginsAfterItsDurationAndTakesTheLift) {
+    add<MXLongPressGestureRecognizer>("press", 0.4);
+    key_->touchDown({20, 20});
+    environment_.advance(0.39);
+    EXPECT_EQ(log_, "");
+    environment_.advance(0.02);
+    key_->touchMoved({25, 20});
+    key_->touchUp({25, 20});
+    EXPECT_EQ(log_, "press:began press:changed press:ended ");
+    log_.clear();
+    key_->touchDown({20, 20});
+    key_->touchMoved({35, 20});
+    environment_.advance(1);
+    key_->touchUp({35, 20});
+    EXPECT_EQ(log_, "key ");
+    log_.clear();
+    key_->touchDown({20, 20});
+    key_->touchUp({60, 20});
+    EXPECT_EQ(log_, "") << "lifted outside the key";
+    key_->setEnabled(false);
+    tap(1);
+    EXPECT_EQ(log_, "");
+}
+
+TEST(HeadlessEnvironment, RunsDelayedCallsInTimeOrderAsTheClockAdvances) {
+    MXHeadlessUIEnvironment environment;
+    std::string order;
+    environment.performAfterDelay(0.5, [&] { order += "b"; });
+    environment.performAfterDelay(0.2, [&] {
+        order += "a";
+        environment.performAfterDelay(0.2, [&] { order += "a2"; });
+    });
+    environment.performAfterDelay(0.5, [&] { order += "c"; });
+    environment.advance(0.3);
+    EXPECT_EQ(order, "a");
+    environment.advance(0.3);
+    EXPECT_EQ(order, "aa2bc");
+    EXPECT_DOUBLE_EQ(environment.now(), 0.6);
+    EXPECT_EQ(environment.pendingCalls(), 0u);
 }
 
 TEST(HeadlessHost, RecordsSoundsPlayedFromOtherThreads) {

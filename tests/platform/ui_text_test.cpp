@@ -7,7 +7,7 @@
 
 #include "platform/text/MXText.h"
 #include "platform/ui/headless/MXHeadlessInputMethodHost.h"
-#include "platform/ui/headless/MXHeadlessTextView.h"
+#include "platform/ui/MXTextView.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ const std::vector<EditCase> kEditCases = {
 
 // The text and insertion point after the edits, in the expression view and in the host.
 std::pair<std::string, size_t> editInView(const EditCase& c) {
-    MXHeadlessTextView view;
+    MXTextView view;
     view.setText(c.initial);
     view.setSelectedRange(c.selectionLocation, c.selectionLength);
     apply(view, c.edits);
@@ -73,7 +73,7 @@ TEST_P(HeadlessEditing, EditsAtTheInsertionPoint) {
 INSTANTIATE_TEST_SUITE_P(Edits, HeadlessEditing, ::testing::ValuesIn(kEditCases));
 
 TEST(HeadlessTextView, SetTextMovesTheInsertionPointToTheEndAndSelectionBeyondTheTextIsRejected) {
-    MXHeadlessTextView view;
+    MXTextView view;
     view.setText(u"2+3");
     view.setSelectedRange(0, 1);
     view.setText(u"ab");

@@ -30,6 +30,7 @@ public:
     void dismissKeyboard() override { ++dismissCount_; }
     void advanceToNextInputMode() override { ++advanceCount_; }
     bool handlesInputModeList() const override { return handlesInputModeList_; }
+    void handleInputModeListFromView(MXView&) override { ++inputModeListCount_; }
     // Safe from any thread: the keyboard plays its click off the user-interface thread.
     void playSystemSound(uint32_t soundID) override {
         std::lock_guard lock(soundsMutex_);
@@ -39,6 +40,7 @@ public:
     void setHandlesInputModeList(bool handles) { handlesInputModeList_ = handles; }
     int dismissCount() const { return dismissCount_; }
     int advanceCount() const { return advanceCount_; }
+    int inputModeListCount() const { return inputModeListCount_; }
     std::vector<uint32_t> playedSounds() const {
         std::lock_guard lock(soundsMutex_);
         return playedSounds_;
@@ -48,6 +50,7 @@ private:
     MXHeadlessTextDocumentProxy proxy_;
     int dismissCount_ = 0;
     int advanceCount_ = 0;
+    int inputModeListCount_ = 0;
     bool handlesInputModeList_ = false;
     mutable std::mutex soundsMutex_;
     std::vector<uint32_t> playedSounds_;
