@@ -98,7 +98,7 @@ TEST_F(MxcalcProgram, UsageErrorsPrintNothingAndExitTwo) {
     const MxcalcRun help = mxcalc("--help");
     EXPECT_EQ(help.status, 0);
     for (const char* word : {"--tokens", "--tree", "--percent", "--degrees", "--precise", "--simplify", "--rewrite",
-                             "--keyboard", "--settings", "--locale", "--timezone", "settings", "Exit status"}) {
+                             "--keyboard", "--keys", "backspace", "--settings", "--locale", "--timezone", "settings", "Exit status"}) {
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     }
 }
@@ -118,6 +118,18 @@ TEST_F(MxcalcProgram, KeyboardPrintsTheSpaceKeyTitleForEachLine) {
     const MxcalcRun rejected = mxcalc(keyboard + "--timezone Nowhere/Atall", "1\n", true);
     EXPECT_EQ(rejected.status, 2);
     EXPECT_NE(rejected.out.find("Nowhere/Atall"), std::string::npos) << rejected.out;
+}
+
+TEST_F(MxcalcProgram, KeyboardKeysTapsEachLineOnAFreshlyLoadedKeyboard) {
+    const std::string keys = "--keyboard --keys --locale en_US " + settingsOption();
+    expectRuns({
+        {keys, "2 + 3 space\nshift asin 1\nsin 3 0\n2 * 2 1 return\nh i space\n", 
+         "2 + 3 = 5\t\nasin(1\t = 1.57079632679\nsind(30\t = 0.5\n2*21 = 42\\n\t\nhi \t\n", 0},
+        {keys, "numbers 7 symbols EE letters q\n9 zzz\n", "7Eq\t\nerror 0: no key \"zzz\" on the keyboard\n", 1},
+        {"--keys 2", "", "", 2},
+    });
+    const MXUserDefaults shared = MXUserDefaults(MXAppGroupIdentifier).inDirectory(folder());
+    EXPECT_EQ(shared.integerForKey(KeyboardKeyKeyboardInstall), 7);
 }
 
 TEST_F(MxcalcProgram, SettingsCommandUsesTheGivenFolderOverTheEnvironment) {

@@ -10,6 +10,7 @@
 #include "keyboard/KeyboardHeadless.h"
 #include "keyboard/KeyboardSettingsKeys.h"
 #include "platform/format/MXDeviceSettings.h"
+#include "platform/text/MXText.h"
 #include "tests/platform/settings_TemporaryFolder.h"
 
 class KeyboardTest : public testing::Test {
@@ -46,6 +47,22 @@ protected:
             controller().processString(key);
         }
     }
+
+    // The platform's start: load, then show.
+    void load() {
+        controller().viewDidLoad();
+        controller().viewDidAppear(false);
+    }
+    // Taps the keys, named by their titles or outlets, a second apart (no double taps).
+    void tap(std::initializer_list<std::u16string_view> keys) {
+        for (std::u16string_view name : keys) {
+            MXButton* key = keyboard_.key(name);
+            ASSERT_NE(key, nullptr) << MXToUtf8(std::u16string(name));
+            keyboard_.tap(*key);
+            keyboard_.environment().advance(1);
+        }
+    }
+    MXUserDefaults sharedStore() const { return store_.suite(MXAppGroupIdentifier); }
 
     TemporaryFolder folder_;
     MXUserDefaults store_{MXUserDefaults().inDirectory(folder_.path())};
