@@ -9,16 +9,11 @@
 
 #include "engine/expression/MXExpression.h"
 #include "engine/operators/MXMathOperatorSet.h"
+#include "engine/parser/MXNestingLimit.h"
 #include "engine/parser/MXTermArena.h"
 #include "engine/tokenizer/MXMathStringTokenizer.h"
 #include "platform/error/MXError.h"
 
-// The deepest nesting a parse accepts, counting brackets, argument lists, prefix operators
-// and the right operands of binary operators. The first operand of a left-associative
-// operator stays at the operator's own depth, so flat chains (1+2+3, 2*3/4, 5!!) may be as
-// long as the text. Deeper text fails with error 1 "expression nested too deeply".
-inline constexpr int MXMaximumNestingDepth = 1024;
-extern const std::u16string MXNestedTooDeeplyMessage;
 
 class MXParser {
 public:
