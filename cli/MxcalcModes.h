@@ -30,6 +30,9 @@ using MxcalcLineProcessor = LineResult (*)(const std::u16string& input, const Mx
 
 // "error <code>: <message>", not ok.
 LineResult errorLine(const MXError& error);
+// The mode's line for the input; an input that needs more memory than there is gets the
+// error line "error 1: not enough memory for this input", and the program goes on.
+LineResult answerLine(MxcalcLineProcessor process, const std::u16string& input, const MxcalcOptions& options);
 
 // --tokens: the token list, one blank between tokens.
 LineResult tokensLine(const std::u16string& input, const MxcalcOptions& options);

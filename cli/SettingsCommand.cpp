@@ -56,6 +56,24 @@ std::optional<MXSettingsValue> typedValue(MXSettingsType type, const std::string
     return MXSettingsValue(MXFromUtf8(text));
 }
 
+bool isKnownKey(const std::string& key) {
+    const std::u16string name = MXFromUtf8(key);
+    for (const auto& known : KeyboardSettingsKeys) {
+        if (known.name == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string knownKeyList() {
+    std::string list;
+    for (const auto& known : KeyboardSettingsKeys) {
+        list += (list.empty() ? "" : ", ") + MXToUtf8(std::u16string(known.name));
+    }
+    return list;
+}
+
 std::string valueText(MXSettingsType type, const MXSettingsValue& value) {
     switch (type) {
     case MXSettingsType::Integer: return std::to_string(MXSettingsIntegerValue(value));
@@ -101,6 +119,9 @@ int runSettingsCommand(const std::string& action, const std::string& key, const 
     }
     if (key.empty()) {
         return usageError(err, "the key is empty");
+    }
+    if (!isKnownKey(key)) {
+        return usageError(err, "unknown key \"" + key + "\" (known keys: " + knownKeyList() + ")");
     }
     if (settingsDir && settingsDir->empty()) {
         return usageError(err, "the settings folder is empty");

@@ -3,11 +3,11 @@
 // the keyboard's own store, or of the shared store with --shared, in the settings folder
 // given (--settings) or else the default one (MX_SETTINGS_DIR, the configuration folder).
 //
-// The key's type comes from the keyboard's key table; keys not in it are text. `get`
+// The key must be one of the keyboard's key table, which gives its type. `get`
 // prints the value alone (integers as integers, doubles as their shortest round-trip
 // text, text as it is) or an empty line when the key is absent. `set` takes a value of
 // the key's type. Exit status: 0 done, 1 failed (a value not of the key's type, a store
-// that cannot be written), 2 usage error.
+// that cannot be written), 2 usage error (an unknown key among them).
 #include <iostream>
 #include <optional>
 #include <string>

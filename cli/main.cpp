@@ -11,6 +11,7 @@
 
 #include "cli/MxcalcModes.h"
 #include "cli/SettingsCommand.h"
+#include "cli/StandardOutput.h"
 #include "engine/operators/MXMathOperatorSet.h"
 #include "platform/text/MXText.h"
 
@@ -80,6 +81,7 @@ CLI::App* declareSettingsCommand(CLI::App& app, Invocation& invocation) {
     settings->add_option("key", invocation.settingsKey, "The setting's key")->required();
     settings->add_option("value", invocation.settingsValue, "The new value (set only)")->expected(0, 1);
     settings->add_flag("--shared", invocation.settingsShared, "Use the store shared with the containing app");
+    settings->add_option("--settings", invocation.options.settingsDir, "Folder of the settings stores")->type_name("DIR");
     return settings;
 }
 
@@ -100,7 +102,7 @@ MxcalcLineProcessor chosenMode(const MxcalcOptions& options) {
 }
 
 bool processInput(const std::string& input, MxcalcLineProcessor process, const MxcalcOptions& options) {
-    const LineResult result = process(MXFromUtf8(input), options);
+    const LineResult result = answerLine(process, MXFromUtf8(input), options);
     std::fwrite(result.text.data(), 1, result.text.size(), stdout);
     std::fputc('\n', stdout);
     return result.ok;
@@ -113,11 +115,13 @@ int processInputs(const Invocation& invocation) {
     if (!invocation.expressions.empty()) {
         for (const auto& expression : invocation.expressions) {
             allSucceeded = processInput(expression, process, invocation.options) && allSucceeded;
+            if (standardOutputFailed()) break;
         }
     } else {
         for (std::string line; std::getline(std::cin, line);) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             allSucceeded = processInput(line, process, invocation.options) && allSucceeded;
+            if (standardOutputFailed()) break;
         }
     }
     return allSucceeded ? 0 : 1;
@@ -136,9 +140,7 @@ std::optional<Invocation> plainExpressions(int argc, char** argv) {
     return invocation;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     if (const std::optional<Invocation> plain = plainExpressions(argc, argv)) return processInputs(*plain);
     CLI::App app{description, "mxcalc"};
     Invocation invocation;
@@ -152,6 +154,14 @@ int main(int argc, char** argv) {
         app.exit(error);
         return usageErrorStatus;
     }
+    if (settings->parsed() && !invocation.expressions.empty()) {
+        std::fprintf(stderr, "mxcalc: expressions cannot be given with the settings command\n");
+        return usageErrorStatus;
+    }
     if (settings->parsed()) return runSettings(invocation);
     return processInputs(invocation);
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { return statusAfterFlushingStandardOutput(run(argc, argv)); }

@@ -1,5 +1,7 @@
 #include "engine/evaluator/MXMathEvaluator.h"
 
+#include "engine/evaluator/MXKnownValues.h"
+
 #include "engine/operators/MXMathOperatorSet.h"
 #include "functions/library/MXFunctionEvaluator.h"
 #include "functions/library/MXFunctionLibraryFactory.h"

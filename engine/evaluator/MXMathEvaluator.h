@@ -15,6 +15,7 @@
 class MXMathOperatorSet;
 namespace detail {
 class MXFunctionEvaluator;
+class MXKnownValuesScope;
 }
 
 // A registered or resolved function: receives the unevaluated argument nodes.
@@ -91,6 +92,16 @@ public:
     static constexpr int kMaximumEvaluationDepth = 2000;
 
 private:
+    friend class detail::MXKnownValuesScope;
+    struct KnownValue;
+    struct KnownValues;
+    const KnownValue* knownValue(const MXExpression& node, const MXSubstitutions* substitutions) const;
+    // Whether the node is a call of a left-associative operator of the operator set, whose
+    // first argument continues a chain.
+    bool isChainLink(const MXExpression& node) const;
+    std::optional<MXNumber> evaluateChain(const MXExpressionPtr& expression, const MXSubstitutions* substitutions,
+                                          MXError* error);
+
     std::optional<MXNumber> evaluateVariableExpression(const MXExpressionPtr& expression,
                                                        const MXSubstitutions* substitutions, MXError* error);
     std::optional<MXNumber> evaluateFunctionExpression(const MXExpressionPtr& expression,
@@ -122,6 +133,7 @@ private:
     MXAngleMeasurementMode angleMeasurementMode_ = MXAngleMeasurementModeRadians;
     MXFunctionResolver functionResolver_;
     MXVariableResolver variableResolver_;
+    std::unique_ptr<KnownValues> knownValues_;
     int evaluationDepth_ = 0;
     // Set when a node of the running evaluation lay beyond the depth limit.
     bool depthExceeded_ = false;

@@ -1,6 +1,7 @@
 // Evaluation of trees: numbers as stored, variables through substitutions and the variable
 // resolver, functions through the library and then the evaluator's own resolution.
 #include "engine/evaluator/MXEvaluationErrors.h"
+#include "engine/evaluator/MXKnownValues.h"
 #include "engine/evaluator/MXMathEvaluator.h"
 #include "functions/library/MXFunctionEvaluator.h"
 
@@ -54,7 +55,8 @@ std::optional<MXNumber> MXMathEvaluator::evaluateExpression(const MXExpressionPt
         case MXExpressionTypeNumber:
             return expression->number();
         case MXExpressionTypeFunction:
-            return evaluateFunctionExpression(expression, substitutions, error);
+            if (const KnownValue* known = knownValue(*expression, substitutions)) return known->value;
+            return evaluateChain(expression, substitutions, error);
         case MXExpressionTypeVariable:
             return evaluateVariableExpression(expression, substitutions, error);
     }

@@ -3,6 +3,7 @@
 // evaluated itself (not a rebuilt copy), so functions still see their context.
 #include <algorithm>
 
+#include "engine/evaluator/MXKnownValues.h"
 #include "engine/evaluator/MXMathEvaluator.h"
 #include "engine/expression/MXExpressionNodes.h"
 #include "platform/log/MXLog.h"
@@ -37,14 +38,18 @@ PendingCall pendingCall(const MXExpression& source) {
 }
 
 // A number node when every argument simplified to a number and the call evaluates;
-// otherwise the call rebuilt (lower-cased name) over its simplified arguments.
-MXExpressionPtr foldCall(PendingCall& call, MXMathEvaluator& evaluator, MXError* error) {
+// otherwise the call rebuilt (lower-cased name) over its simplified arguments. A folded call
+// is remembered, so the calls above it evaluate it once, not once per enclosing call.
+MXExpressionPtr foldCall(PendingCall& call, MXMathEvaluator& evaluator, detail::MXKnownValuesScope& folded,
+                         MXError* error) {
     const bool numeric = std::all_of(call.simplified.begin(), call.simplified.end(), [](const MXExpressionPtr& node) {
         return node->expressionType() == MXExpressionTypeNumber;
     });
     if (numeric) {
-        if (auto value = evaluator.evaluateExpression(call.source->shared_from_this(), nullptr, error))
+        if (auto value = evaluator.evaluateExpression(call.source->shared_from_this(), nullptr, error)) {
+            folded.remember(*call.source, nullptr, value);
             return MXExpression::numberExpressionWithNumber(std::move(value));
+        }
     }
     return MXFunctionExpression::make(call.source->function(), std::move(call.simplified));
 }
@@ -53,6 +58,7 @@ MXExpressionPtr foldCall(PendingCall& call, MXMathEvaluator& evaluator, MXError*
 MXExpressionPtr MXFunctionExpression::simplifiedExpressionWithEvaluator(MXMathEvaluator* evaluator,
                                                                         MXError* error) const {
     MXMathEvaluator& folding = evaluator != nullptr ? *evaluator : MXMathEvaluator::defaultMathEvaluator();
+    detail::MXKnownValuesScope folded(folding);
     std::vector<PendingCall> open;
     open.push_back(pendingCall(*this));
     while (true) {
@@ -69,10 +75,10 @@ MXExpressionPtr MXFunctionExpression::simplifiedExpressionWithEvaluator(MXMathEv
             call.simplified.push_back(std::move(simplified));
             continue;
         }
-        MXExpressionPtr folded = foldCall(call, folding, error);
+        MXExpressionPtr result = foldCall(call, folding, folded, error);
         open.pop_back();
-        if (open.empty()) return folded;
-        open.back().simplified.push_back(std::move(folded));
+        if (open.empty()) return result;
+        open.back().simplified.push_back(std::move(result));
     }
 }
 

@@ -124,8 +124,9 @@ bool MXGroupReducer::reduceBinary(int index, MXError* error) {
     const int left = slot.previous;
     MXTermList arguments({slots_[left].term, right}, parser_.termArena().resource());
     const auto* op = asOperator(slot.term);
-    return replace(left, last, parser_.termArena().make<MXFunctionTerm>(op->operatorFunction(), std::move(arguments)),
-                   error);
+    const bool flat = parser_.associativityForOperatorToken(*op->token()) == MXOperatorAssociativityLeft;
+    return replace(left, last,
+                   parser_.termArena().make<MXFunctionTerm>(op->operatorFunction(), std::move(arguments), flat), error);
 }
 
 MXParserTerm* MXGroupReducer::rightOperand(int index, int& last, MXError* error) {
@@ -167,7 +168,7 @@ bool MXGroupReducer::reduceUnary(int index, MXError* error) {
         return false;
     }
     MXTermList arguments({slots_[operand].term}, parser_.termArena().resource());
-    auto* term = parser_.termArena().make<MXFunctionTerm>(op->operatorFunction(), std::move(arguments));
+    auto* term = parser_.termArena().make<MXFunctionTerm>(op->operatorFunction(), std::move(arguments), !prefix);
     return prefix ? replace(index, operand, term, error) : replace(operand, index, term, error);
 }
 

@@ -9,15 +9,11 @@
 
 #include "engine/expression/MXExpression.h"
 #include "engine/operators/MXMathOperatorSet.h"
+#include "engine/parser/MXNestingLimit.h"
 #include "engine/parser/MXTermArena.h"
 #include "engine/tokenizer/MXMathStringTokenizer.h"
 #include "platform/error/MXError.h"
 
-// The deepest nesting a parse accepts, counting brackets, argument lists and every operator
-// applied to an operand. Deeper text fails with error 1 "expression nested too deeply", so
-// parsed trees are never deeper than this.
-inline constexpr int MXMaximumNestingDepth = 1024;
-extern const std::u16string MXNestedTooDeeplyMessage;
 
 class MXParser {
 public:

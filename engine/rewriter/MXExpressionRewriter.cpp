@@ -1,5 +1,6 @@
 #include "engine/rewriter/MXExpressionRewriter.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -19,25 +20,33 @@ void MXExpressionRewriter::addRewriteRule(std::u16string_view replacement, std::
 
 namespace {
 
-// Whether the tree, shared nodes counted each time they occur, has more than `limit` nodes.
-// Stops counting at the limit, so the work is bounded whatever the tree's size.
-bool hasMoreNodesThan(const MXExpressionPtr& root, size_t limit) {
+// The number of nodes, shared nodes counted each time they occur, or `cap` + 1 when there are
+// more. Stops counting past the cap, so the work is bounded whatever the tree's size.
+size_t nodeCount(const MXExpressionPtr& root, size_t cap) {
     std::vector<const MXExpression*> pending{root.get()};
     size_t count = 0;
-    while (!pending.empty()) {
+    while (!pending.empty() && count <= cap) {
         const MXExpression* node = pending.back();
         pending.pop_back();
-        if (++count > limit) return true;
+        ++count;
         if (node->expressionType() != MXExpressionTypeFunction) continue;
         for (const MXExpressionPtr& argument : node->arguments()) pending.push_back(argument.get());
     }
-    return false;
+    return count;
+}
+
+// A tree may grow to twice its input's size, and to kMaximumNodes however small the input.
+size_t nodeLimitFor(const MXExpressionPtr& input) {
+    constexpr size_t largestCountedInput = 100 * MXExpressionRewriter::kMaximumNodes;
+    return std::max(MXExpressionRewriter::kMaximumNodes, 2 * nodeCount(input, largestCountedInput));
 }
 
 }  // namespace
 
 MXExpressionPtr MXExpressionRewriter::expressionByRewritingExpression(const MXExpressionPtr& expression,
                                                                       MXMathEvaluator& evaluator) const {
+    if (!expression) return nullptr;
+    const size_t nodeLimit = nodeLimitFor(expression);
     MXExpressionPtr current = expression;
     for (int pass = 0; current; ++pass) {
         MXError ignored;
@@ -46,7 +55,7 @@ MXExpressionPtr MXExpressionRewriter::expressionByRewritingExpression(const MXEx
         bool changed = false;
         current = applyRules(simplified, evaluator, changed);
         if (!changed || !current) return simplified;
-        if (pass == kMaximumPasses - 1 || hasMoreNodesThan(current, kMaximumNodes)) {
+        if (pass == kMaximumPasses - 1 || nodeCount(current, nodeLimit) > nodeLimit) {
             MXLog("ABORT: replacement limit reached");
             return simplified;
         }

@@ -23,8 +23,9 @@ public:
     const std::vector<detail::MXRewriteRulePtr>& rewriteRules() const { return rewriteRules_; }
 
     // The simplified tree after the last pass that changed it. Gives up after
-    // kMaximumPasses passes, or when a pass grows the tree beyond kMaximumNodes nodes (a rule
-    // that repeats a placeholder doubles it), with "ABORT: replacement limit reached" in the log.
+    // kMaximumPasses passes, or when a pass grows the tree beyond kMaximumNodes nodes or twice
+    // the input's nodes, whichever is more (a rule that repeats a placeholder doubles it), with
+    // "ABORT: replacement limit reached" in the log.
     MXExpressionPtr expressionByRewritingExpression(const MXExpressionPtr& expression,
                                                     MXMathEvaluator& evaluator) const;
 

@@ -59,7 +59,7 @@ void MXMathStringTokenizer::reset() {
 bool MXMathStringTokenizer::tokenize(MXError* error) {
     characterIndex_ = 0;
     tokens_.clear();
-    tokens_.reserve(length_ + 4);
+    bracketDepths_.clear();
     failed_ = false;
     bool readAny = false;
     while (std::optional<MXMathStringToken> token = nextToken()) {

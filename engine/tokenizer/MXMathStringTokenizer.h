@@ -1,7 +1,9 @@
 #pragma once
 // Turns an expression text into its finished token list in one pass: resolves ambiguous
 // signs, drops unary plus, adds "()" after a bare function name and inserts the implicit
-// multiplications (2(3), 2π, (1)(2)). A NUL unit ends the text.
+// multiplications (2(3), 2π, (1)(2)). A NUL unit ends the text. A bracket opened deeper than
+// any parse accepts ends tokenizing with error 1 "expression nested too deeply", so deep
+// text costs no more than the part of it read.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -86,6 +88,9 @@ private:
     void processArgumentlessFunction(const MXMathStringToken* token);
     void processImplicitMultiplication(const MXMathStringToken* token);
     void appendOperatorToken(std::u16string_view text);
+    // Follows the brackets as the parser will nest them; false, and the failure noted, for a
+    // bracket opened beyond the nesting limit.
+    bool tracksNesting(const MXMathStringToken& token);
     MXError failureError() const;
 
     std::shared_ptr<MXMathOperatorSet> operatorSet_;
@@ -94,6 +99,8 @@ private:
     std::u16string caseInsensitiveCharacters_;
     size_t length_ = 0;
     size_t characterIndex_ = 0;
+    // The depth the parser gives the terms inside each open bracket, innermost last.
+    std::vector<int> bracketDepths_;
     std::vector<MXMathStringToken> tokens_;
     size_t tokenIndex_ = 0;
     Failure failure_;

@@ -1,7 +1,9 @@
 // What happens to each token read: ambiguous signs get their meaning, unary plus is dropped,
-// a bare function name gets "()", and implicit multiplications are inserted.
+// a bare function name gets "()", implicit multiplications are inserted, and brackets are
+// followed to refuse nesting beyond the limit as soon as it is crossed.
 #include <algorithm>
 
+#include "engine/parser/MXNestingLimit.h"
 #include "engine/tokenizer/MXMathStringTokenizer.h"
 
 namespace {
@@ -20,6 +22,8 @@ bool isPrefixOperator(const MXMathStringToken& token) {
 const std::u16string& exclamationMeaning(const MXMathStringToken* previous) {
     if (previous == nullptr) return MXOperatorLogicalNot;
     if (previous->tokenType() != MXTokenTypeOperator) return MXOperatorFactorial;
+    // After the argument separator an operand starts, as after "(".
+    if (previous->isOperator(MXOperatorComma)) return MXOperatorLogicalNot;
     if (previous->operatorArity() == MXOperatorArityBinary) return MXOperatorLogicalNot;
     if (previous->operatorAssociativity() != MXOperatorAssociativityRight) return MXOperatorFactorial;
     return MXOperatorLogicalNot;
@@ -35,7 +39,28 @@ bool MXMathStringTokenizer::processToken(std::optional<MXMathStringToken>&& toke
     const MXMathStringToken* current = token ? &*token : nullptr;
     processArgumentlessFunction(current);
     if (current != nullptr) processImplicitMultiplication(current);
+    if (current != nullptr && !tracksNesting(*current)) return false;
     if (token) appendToken(std::move(token));
+    return true;
+}
+
+bool MXMathStringTokenizer::tracksNesting(const MXMathStringToken& token) {
+    if (token.isOperator(MXOperatorParenthesisClose)) {
+        if (!bracketDepths_.empty()) bracketDepths_.pop_back();
+        return true;
+    }
+    if (!token.isOperator(MXOperatorParenthesisOpen)) return true;
+    const int termDepth = bracketDepths_.empty() ? 1 : bracketDepths_.back();
+    // An argument list lies one deeper than a bracket would: the call is a term of its own.
+    const bool arguments = !tokens_.empty() && tokens_.back().tokenType() == MXTokenTypeFunction;
+    const int insideDepth = termDepth + (arguments ? 2 : 1);
+    if (insideDepth > MXMaximumNestingDepth) {
+        failed_ = true;
+        failure_.code = MXErrorCodeInvalidFormat;
+        failure_.message = MXNestedTooDeeplyMessage.c_str();
+        return false;
+    }
+    bracketDepths_.push_back(insideDepth);
     return true;
 }
 

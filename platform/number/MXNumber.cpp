@@ -1,5 +1,7 @@
 #include "platform/number/MXNumber.h"
 
+#include "platform/number/MXDoubleText.h"
+
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -170,11 +172,8 @@ std::u16string MXNumber::description() const {
             return std::u16string(text.begin(), text.end());
         }
         case MXNumberKind::Double: {
-            const double value = value_.d;
-            if (std::isnan(value)) return u"nan";
-            if (std::isinf(value)) return value > 0 ? u"inf" : u"-inf";
-            const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-            return asciiText(buffer, result.ptr);
+            const std::string text = MXDoubleReprText(value_.d);
+            return std::u16string(text.begin(), text.end());
         }
         case MXNumberKind::UInt64: {
             const auto result = std::to_chars(buffer, buffer + sizeof buffer, value_.u64);

@@ -34,6 +34,11 @@ protected:
         std::string command = "MX_SETTINGS_DIR=" + shellQuoted(folder().string()) + " " + MX_MXCALC_PATH + " " +
                               arguments + (keepErrors ? " 2>&1" : " 2>/dev/null");
         if (!input.empty()) command = "printf '%s' " + shellQuoted(input) + " | " + command;
+        return shell(command);
+    }
+
+    // Any shell command line: its standard output and exit status.
+    static MxcalcRun shell(const std::string& command) {
         MxcalcRun run;
         std::FILE* pipe = popen(command.c_str(), "r");
         if (pipe == nullptr) return run;

@@ -132,6 +132,42 @@ TEST_F(MxcalcProgram, KeyboardKeysTapsEachLineOnAFreshlyLoadedKeyboard) {
     EXPECT_EQ(shared.integerForKey(KeyboardKeyKeyboardInstall), 7);
 }
 
+// Failed writes end the program with status 1; with SIGPIPE ignored it stops reading too.
+TEST_F(MxcalcProgram, FailedWritesOfStandardOutputExitOne) {
+    const std::string program = MX_MXCALC_PATH;
+    const std::pair<std::string, std::string> cases[] = {
+        {program + " 1+1 >/dev/full 2>/dev/null; echo $?", "1\n"},
+        {program + " 1+1 >&- 2>/dev/null; echo $?", "1\n"},
+        {program + " settings get saveINTMAX >/dev/full 2>/dev/null; echo $?", "1\n"},
+        {"exec 3>&1; trap '' PIPE; yes 1+1 2>/dev/null | (timeout 20 " + program + " 2>/dev/null; echo $? >&3) | head -n 1",
+         "2\n1\n"},
+    };
+    for (const auto& [command, out] : cases) EXPECT_EQ(shell(command).out, out) << command;
+}
+
+// An input that needs more memory than the process may have gets an error line of its own.
+TEST_F(MxcalcProgram, InputBeyondTheMemoryLimitGetsAnErrorLine) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "a memory limit leaves no room for the sanitizer's shadow memory";
+#endif
+    const MxcalcRun run = shell("(yes 1+ | head -n 3000000 | tr -d '\\n'; echo 1; echo 2+2) | (ulimit -v 400000; " +
+                                std::string(MX_MXCALC_PATH) + ")");
+    EXPECT_EQ(run.out, "error 1: not enough memory for this input\n4\n");
+    EXPECT_EQ(run.status, 1);
+}
+
+// Expressions and the settings command do not mix; --settings may follow the command.
+TEST_F(MxcalcProgram, SettingsCommandArguments) {
+    const std::string other = shellQuoted((folder() / "other").string());
+    expectRuns({
+        {"2+2 settings get saveINTMAX", "", "", 2},
+        {"settings set saveINTMAX 5 --settings " + other, "", "", 0},
+        {"--settings " + other + " settings get saveINTMAX", "", "5\n", 0},
+        {"settings get saveINTMAX --shared --settings " + other, "", "\n", 0},
+        {"settings get saveINTMAX", "", "\n", 0},
+    });
+}
+
 TEST_F(MxcalcProgram, SettingsCommandUsesTheGivenFolderOverTheEnvironment) {
     const std::string other = "--settings " + shellQuoted((folder() / "other").string()) + " settings ";
     expectRuns({

@@ -54,7 +54,7 @@ TEST_F(KeyboardTokens, SignsGetTheirMeaningFromWhatPrecedes) {
     expectTokens({
         {u"-2^2", "negate 2 ^ 2"}, {u"3--2", "3 subtract negate 2"}, {u"(-1)", "( negate 1 )"}, {u"+3", "3"},
         {u"5!", "5 factorial"}, {u"!5", "l_not 5"}, {u"5!!", "5 factorial factorial"}, {u"2*!1", "2 * l_not 1"},
-        {u"f(1;!0)", "f ( 1 ; factorial * 0 )"}, {u"f(1;-2)", "f ( 1 ; negate 2 )"}, {u"3\u22122", "3 subtract 2"},
+        {u"f(1;!0)", "f ( 1 ; l_not 0 )"}, {u"f(1;-2)", "f ( 1 ; negate 2 )"}, {u"3\u22122", "3 subtract 2"},
         {u"x-1", "x ( ) subtract 1"}, {u"5%-1", "5 % subtract 1"},
     });
 }
@@ -150,6 +150,27 @@ TEST(TokenizerErrors, TextsThatDoNotTokenize) {
         EXPECT_EQ(error.code(), c.code);
         EXPECT_EQ(MXToUtf8(error.localizedDescription()), c.message);
         EXPECT_EQ(MXMathStringTokenizer::tokenizerWithString(c.text, set), nullptr);
+    }
+}
+
+// Brackets count as the parser nests them (an argument list one deeper, as the call is a
+// term); the first one beyond the limit ends tokenizing however much text follows.
+TEST(TokenizerErrors, BracketsBeyondTheNestingLimitStopTokenizing) {
+    const auto brackets = [](std::u16string_view open, size_t count) {
+        std::u16string text;
+        for (size_t i = 0; i < count; ++i) text += open;
+        return text + u"1" + std::u16string(count, u')');
+    };
+    const std::pair<std::u16string, bool> cases[] = {
+        {brackets(u"(", 1023), true},  {brackets(u"(", 1024), false},       {brackets(u"f(", 511), true},
+        {brackets(u"f(", 512), false}, {brackets(u"(", 1'000'000), false}, {brackets(u"(1)", 100'000), true},
+    };
+    for (const auto& [text, accepted] : cases) {
+        SCOPED_TRACE(MXToUtf8(text.substr(0, 4)) + " x" + std::to_string(text.size()));
+        MXError error;
+        EXPECT_EQ(MXMathStringTokenizer::tokenizerWithString(text, &error) != nullptr, accepted);
+        EXPECT_EQ(MXExpression::expressionFromString(text) != nullptr, accepted) << "parse agrees";
+        EXPECT_EQ(error.localizedDescription(), accepted ? u"" : u"expression nested too deeply");
     }
 }
 

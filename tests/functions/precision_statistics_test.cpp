@@ -56,8 +56,8 @@ TEST(ArgumentEvaluation, ArgumentsAreEvaluatedInTheirOrderAndAsOftenAsTheBuiltIn
         {u"dtor(tick(1);tick(2);tick(3))", "1 2 3 "}, {u"haversin(tick(0))", "0 "},
         // The index of a root comes before the radicand.
         {u"sqrt(tick(8);tick(3))", "3 8 "},
-        // The base of a percentage is evaluated by the sum and again by the percentage.
-        {u"subtract(tick(200);percent(tick(10)))", "200 200 10 "},
+        // The base of a percentage is evaluated once: the percentage finds the sum's value of it.
+        {u"subtract(tick(200);percent(tick(10)))", "200 10 "},
         // count evaluates nothing, and neither does a call with the wrong count.
         {u"count(tick(1);tick(2))", ""}, {u"sin(tick(1);tick(2))", ""}, {u"stddev(tick(1))", ""},
     };
