@@ -88,7 +88,7 @@ MXDecimalRecord expm1Core(MXDecimalRecord r) {
 
 }  // namespace
 
-MXDecimalRecord MXDecimalExp(MXDecimalRecord x, MXDecimalRecord factor) {
+MXDecimalRecord MXDecimalScaledExp(MXDecimalRecord x, MXDecimalRecord factor) {
     if (x.isNaN || factor.isNaN) return MXDecimalNAN();
     const double estimate = MXDoubleFromDecimal(x);
     if (estimate > kOverflowArgument) return MXDecimalNAN();
@@ -105,12 +105,12 @@ MXDecimalRecord MXDecimalExp(MXDecimalRecord x, MXDecimalRecord factor) {
     return MXDecimalScaledByPowerOfTen(scaled, tens);
 }
 
-MXDecimalRecord MXDecimalExp(MXDecimalRecord x) { return MXDecimalExp(x, MXDecimalOne()); }
-
 MXDecimalRecord MXDecimalExpm1(MXDecimalRecord x) {
     if (x.isNaN) return x;
     if (std::fabs(MXDoubleFromDecimal(x)) <= kCoreBound) return expm1Core(x);
-    return MXDecimalSubtract(MXDecimalExp(x), MXDecimalOne());
+    return MXDecimalSubtract(::MXDecimalExp(x), MXDecimalOne());
 }
 
 }  // namespace detail
+
+MXDecimalRecord MXDecimalExp(MXDecimalRecord x) { return detail::MXDecimalScaledExp(x, MXDecimalOne()); }
