@@ -35,6 +35,8 @@ constexpr uint64_t kLargestDenominator = 1000;
 constexpr uint64_t kLargestNumerator = uint64_t(1) << 62;
 // A result beyond 10^±200 is not-a-number or 0 either way; the scaling stays within its reach.
 constexpr int kLargestScale = 200;
+// Root indexes up to this have their radicand scaled into [1, 10^index).
+constexpr uint64_t kLargestRootScale = 120;
 constexpr int kMantissaDigits = 38;
 
 MXDecimalRecord half() { return detail::MXDecimalHalf(); }
@@ -155,18 +157,24 @@ MXDecimalRecord exactPositivePower(MXDecimalRecord x, MXDecimalRecord y) {
     return exactWherePossible(result, x, static_cast<uint64_t>(p), y.negative, static_cast<uint64_t>(q));
 }
 
-// The n-th root of x > 0 for an integer n >= 2.
+// The n-th root of x > 0 for an integer n >= 2. Written as x = y 10^(n k) with y in
+// [1, 10^n), the root is that of y times 10^k, and r^n of the Newton step keeps all its
+// digits also for x below 10^-91.
 MXDecimalRecord integerRoot(MXDecimalRecord x, MXDecimalRecord n) {
-    const MXDecimalRecord guess = MXDecimalExp(MXDecimalDivide(MXDecimalLn(x), n));
     // For such indexes the root is 1 + ln x / n to the last digit.
-    if (MXDoubleFromDecimal(n) >= kHugeExponent) return guess;
+    if (MXDoubleFromDecimal(n) >= kHugeExponent) return MXDecimalExp(MXDecimalDivide(MXDecimalLn(x), n));
     const uint64_t count = MXUIntegerFromDecimal(n);
+    const int lead = detail::MXDecimalLeadingExponent(x);
+    const auto index = static_cast<int>(std::min(count, kLargestRootScale));
+    const int k = count > kLargestRootScale ? 0 : (lead >= 0 ? lead / index : -((index - 1 - lead) / index));
+    const MXDecimalRecord y = detail::MXDecimalScaledByPowerOfTen(x, -k * index);
+    const MXDecimalRecord guess = MXDecimalExp(MXDecimalDivide(MXDecimalLn(y), n));
     MXDecimalRecord power;
     MXDecimalRecordPower(&power, &guess, count, MXRoundBankers);
-    // r + r (x - r^n) / (n r^n)
-    const MXDecimalRecord step = MXDecimalDivide(MXDecimalSubtract(x, power), MXDecimalMultiply(power, n));
+    // r + r (y - r^n) / (n r^n)
+    const MXDecimalRecord step = MXDecimalDivide(MXDecimalSubtract(y, power), MXDecimalMultiply(power, n));
     const MXDecimalRecord root = MXDecimalAdd(guess, MXDecimalMultiply(guess, step));
-    return exactWherePossible(root, x, 1, false, count);
+    return detail::MXDecimalScaledByPowerOfTen(exactWherePossible(root, y, 1, false, count), k);
 }
 
 }  // namespace
