@@ -20,7 +20,7 @@ MXDecimalRecord roundedToInteger(MXDecimalRecord x, MXRoundingMode mode) {
 MXNumber factorialOf(const MXNumber& argument) {
     const MXDecimalRecord x = argument.decimalValue();
     if (!MXDecimalIsInteger(x)) {
-        return decimalOrDouble(MXDecimalFactorial(x), std::tgamma(argument.doubleValue() + 1.0));
+        return decimalOrDouble(MXDecimalFactorial(heldDecimal(argument)), std::tgamma(argument.doubleValue() + 1.0));
     }
     if (MXDecimalIsNegative(x)) return MXNumber(std::numeric_limits<double>::quiet_NaN());
     return MXNumber::numberWithDecimal(MXDecimalFactorial(x));

@@ -16,10 +16,10 @@ MXExpressionPtr logBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgument
     const std::optional<MXNumber> value = library.evaluateArgument(arguments[0], substitutions, error);
     if (!value) return nullptr;
     const double x = value->doubleValue();
-    const MXDecimalRecord decimalX = value->decimalValue();
+    const MXDecimalRecord decimalX = heldDecimal(*value);
     if (arguments.size() == 1) return numberResult(decimalOrDouble(MXDecimalLog10(decimalX), std::log10(x)));
     const std::optional<MXNumber> base = library.evaluateArgument(arguments[1], substitutions, error);
-    const MXDecimalRecord decimal = base ? MXDecimalLogToBase(decimalX, base->decimalValue()) : MXDecimalNAN();
+    const MXDecimalRecord decimal = base ? MXDecimalLogToBase(decimalX, heldDecimal(*base)) : MXDecimalNAN();
     return numberResult(decimalOrDouble(decimal, std::log(x) / std::log(base ? base->doubleValue() : 0)));
 }
 

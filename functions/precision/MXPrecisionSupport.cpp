@@ -9,6 +9,12 @@ MXExpressionPtr decimalResult(const MXDecimalRecord& value) {
     return numberResult(MXNumber::numberWithDecimal(value));
 }
 
+MXDecimalRecord heldDecimal(const MXNumber& number) {
+    const MXDecimalRecord decimal = number.decimalValue();
+    const bool held = number.kind() != MXNumberKind::Double || MXDoubleFromDecimal(decimal) == number.doubleValue();
+    return held ? decimal : MXDecimalNAN();
+}
+
 MXNumber decimalOrDouble(const MXDecimalRecord& decimal, double fallback) {
     // The smallest magnitude that keeps all 38 digits.
     constexpr int kSmallestFullExponent = -91;

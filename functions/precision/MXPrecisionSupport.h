@@ -12,6 +12,11 @@ namespace detail {
 
 MXExpressionPtr decimalResult(const MXDecimalRecord& value);
 
+// The number's decimal record where that is the number itself (a decimal, an integer, a
+// double whose digits the record keeps); not-a-number for doubles it rounds, so that a
+// function of them keeps to the double computation.
+MXDecimalRecord heldDecimal(const MXNumber& number);
+
 // The decimal where the record holds the result to full precision; otherwise (not-a-number,
 // results beyond the range or below 10^-91, 0 where the double is not) the double that the
 // double-precision library computes: infinities, not-a-number, values the record cannot hold.
@@ -54,7 +59,7 @@ constexpr MXBuiltinEntry unaryDecimalEntry() {
 template <MXBuiltinName Name, auto Decimal, auto Double>
 constexpr MXBuiltinEntry unaryDecimalOrDoubleEntry() {
     return exactEntry<Name, 1, [](const MXNumbers& values) {
-        return decimalOrDouble(Decimal(values[0].decimalValue()), Double(values[0].doubleValue()));
+        return decimalOrDouble(Decimal(heldDecimal(values[0])), Double(values[0].doubleValue()));
     }>();
 }
 

@@ -62,6 +62,8 @@ TEST(PreciseDoubleResults, RemainWhereTheDecimalHasNone) {
         {u"exp(400)", Double, std::exp(decimal_test::atRunTime(400.0))},
         {u"exp(-290)", Double, std::exp(decimal_test::atRunTime(-290.0))}, {u"ln(0)", Double, -infinity},
         {u"log(-1)", Double, notANumber}, {u"log(8;1)", Double, infinity}, {u"log2(0)", Double, -infinity},
+        // A double argument that the record would round to a digit or two.
+        {u"ln(exp(-294))", Double, std::log(std::exp(decimal_test::atRunTime(-294.0)))},
     };
     for (const auto& c : cases) expectNumber(c);
 }
