@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers shared by the decimal function files.
 #include <cstdint>
+#include <optional>
 
 #include "functions/decimal/MXDecimalMath.h"
 
@@ -42,5 +43,19 @@ const MXDecimalPi_2Parts& MXDecimalPi_2Split();
 
 // x x 10^power for |power| up to 254, exact unless the result leaves the record's range.
 MXDecimalRecord MXDecimalScaledByPowerOfTen(MXDecimalRecord x, int power);
+
+// floor(log10 |x|) for a number other than 0.
+int MXDecimalLeadingExponent(MXDecimalRecord x);
+
+// x rounded to `digits` significant digits (x not 0).
+MXDecimalRecord MXDecimalRoundedToDigits(MXDecimalRecord x, int digits);
+
+// Whether a^m and b^n are the same number, each power exact in 38 digits (for a negative
+// n: whether a^m x b^-n is exactly 1). False where a power is not exact.
+bool MXDecimalPowersAgree(MXDecimalRecord a, uint64_t m, MXDecimalRecord b, int64_t n);
+
+// x rounded to `digits` significant digits, when that moves it by less than 10^-35 of its
+// value: the short number that x approximates, for a check whether it is the exact result.
+std::optional<MXDecimalRecord> MXDecimalShortNeighbour(MXDecimalRecord x, int digits);
 
 }  // namespace detail

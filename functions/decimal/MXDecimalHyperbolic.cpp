@@ -14,9 +14,9 @@ double magnitudeEstimate(MXDecimalRecord x) { return MXDoubleFromDecimal(detail:
 // sinh a for a >= 0.
 MXDecimalRecord sinhOfMagnitude(MXDecimalRecord a) {
     const double estimate = MXDoubleFromDecimal(a);
-    if (estimate > kNegligibleTail) return detail::MXDecimalExp(a, detail::MXDecimalHalf());
+    if (estimate > kNegligibleTail) return detail::MXDecimalScaledExp(a, detail::MXDecimalHalf());
     if (estimate > kSmallArgument) {
-        const MXDecimalRecord growth = detail::MXDecimalExp(a);
+        const MXDecimalRecord growth = MXDecimalExp(a);
         return MXDecimalMultiply(MXDecimalSubtract(growth, MXDecimalInverse(growth)), detail::MXDecimalHalf());
     }
     // (E + E / (E + 1)) / 2 with E = e^a - 1.
@@ -34,7 +34,7 @@ MXDecimalRecord tanhOfMagnitude(MXDecimalRecord a) {
 
 // 2 e^-|x|, the reciprocal of sinh and cosh where e^-|x| is negligible beside e^|x|.
 MXDecimalRecord twiceDecay(MXDecimalRecord x) {
-    return detail::MXDecimalExp(detail::MXDecimalWithSign(x, true), MXDecimalTwo());
+    return detail::MXDecimalScaledExp(detail::MXDecimalWithSign(x, true), MXDecimalTwo());
 }
 
 }  // namespace
@@ -47,8 +47,8 @@ MXDecimalRecord MXDecimalSinh(MXDecimalRecord x) {
 MXDecimalRecord MXDecimalCosh(MXDecimalRecord x) {
     if (x.isNaN) return x;
     const MXDecimalRecord a = detail::MXDecimalMagnitude(x);
-    if (MXDoubleFromDecimal(a) > kNegligibleTail) return detail::MXDecimalExp(a, detail::MXDecimalHalf());
-    const MXDecimalRecord growth = detail::MXDecimalExp(a);
+    if (MXDoubleFromDecimal(a) > kNegligibleTail) return detail::MXDecimalScaledExp(a, detail::MXDecimalHalf());
+    const MXDecimalRecord growth = MXDecimalExp(a);
     return MXDecimalMultiply(MXDecimalAdd(growth, MXDecimalInverse(growth)), detail::MXDecimalHalf());
 }
 

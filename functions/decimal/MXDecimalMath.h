@@ -59,16 +59,40 @@ MXDecimalRecord MXDecimalMod2Pi(MXDecimalRecord x);
 
 // Square root: 0 for 0, not-a-number for negative values.
 MXDecimalRecord MXDecimalSqrt(MXDecimalRecord x);
-// Exact for a positive integer exponent; negative and fractional exponents go through
-// double precision (and give what the double pow gives). Any base to the power 0 is 1.
+// base^exponent. A positive integer exponent gives the exact power rounded once; any
+// other exponent a result correct to at least 36 significant digits, and the exact value
+// where that has a short mantissa (4^0.5 is 2, 0.0625^-0.25 is 2). A negative base takes
+// integer exponents only; other exponents, and 0 to a negative power, give not-a-number.
+// Results beyond the record's range are not-a-number, results below it 0. Any base to the
+// power 0 is 1.
 MXDecimalRecord MXDecimalPower(MXDecimalRecord base, MXDecimalRecord exponent);
+// The index-th root, x^(1/index). For an integer index of at least 2 in magnitude the
+// root of a non-negative value is computed as such (to about a unit of the 38th digit, and
+// exact where it is exact: the cube root of 8 is 2); any other index gives
+// MXDecimalPower(x, 1 / index), so a negative value has a root only where 1 / index is an
+// integer.
+MXDecimalRecord MXDecimalRoot(MXDecimalRecord x, MXDecimalRecord index);
 // n! for integers (a negative integer -n gives n!), not-a-number when it overflows;
-// the double gamma function for other values.
+// MXDecimalGamma(x + 1) for other values.
 MXDecimalRecord MXDecimalFactorial(MXDecimalRecord x);
+// The gamma function, correct to at least 36 significant digits: not-a-number at the poles
+// 0, -1, -2, ... and above the record's range, 0 below it.
+MXDecimalRecord MXDecimalGamma(MXDecimalRecord x);
 // value * 2^floor(count) and value / 2^floor(count); a negative count shifts the other
 // way. The sign is kept, magnitudes below 1 become 0.
 MXDecimalRecord MXDecimalLeftShift(MXDecimalRecord value, MXDecimalRecord count);
 MXDecimalRecord MXDecimalRightShift(MXDecimalRecord value, MXDecimalRecord count);
+
+// Exponential and logarithms, correct to at least 36 significant digits. exp is
+// not-a-number above the record's range (from about e^380 on) and 0 below it. A logarithm
+// is not-a-number for 0 and negative values, and for a base that is 1, 0 or negative.
+// Where the logarithm is a fraction with a small denominator it is that fraction rounded
+// once: log10 of 1000 is 3, log2 of 0.125 is -3, log of 8 to base 4 is 1.5.
+MXDecimalRecord MXDecimalExp(MXDecimalRecord x);
+MXDecimalRecord MXDecimalLn(MXDecimalRecord x);
+MXDecimalRecord MXDecimalLog10(MXDecimalRecord x);
+MXDecimalRecord MXDecimalLog2(MXDecimalRecord x);
+MXDecimalRecord MXDecimalLogToBase(MXDecimalRecord x, MXDecimalRecord base);
 
 // Circular functions (radians). Below 10^19 the argument is reduced with 76 digits of pi,
 // so the results keep about 36 significant digits also next to the zeros of sin and cos;
@@ -98,7 +122,7 @@ MXDecimalRecord MXDecimalCsch(MXDecimalRecord x);
 MXDecimalRecord MXDecimalSech(MXDecimalRecord x);
 MXDecimalRecord MXDecimalCoth(MXDecimalRecord x);
 
-// Inverse hyperbolic functions; acosh and asech go through double precision.
+// Inverse hyperbolic functions.
 MXDecimalRecord MXDecimalAsinh(MXDecimalRecord x);
 MXDecimalRecord MXDecimalAcosh(MXDecimalRecord x);
 MXDecimalRecord MXDecimalAtanh(MXDecimalRecord x);

@@ -1,4 +1,4 @@
-// Square root, powers and factorial.
+// Square root and factorial.
 #include <cmath>
 
 #include "functions/decimal/MXDecimalDetail.h"
@@ -6,7 +6,6 @@
 namespace {
 
 constexpr int kSqrtIterations = 50;
-
 
 }  // namespace
 
@@ -30,19 +29,9 @@ MXDecimalRecord MXDecimalSqrt(MXDecimalRecord x) {
     return s;
 }
 
-MXDecimalRecord MXDecimalPower(MXDecimalRecord base, MXDecimalRecord exponent) {
-    if (exponent.isZero()) return MXDecimalOne();
-    if (!exponent.isNaN && !exponent.negative && MXDecimalIsInteger(exponent)) {
-        MXDecimalRecord result;
-        MXDecimalRecordPower(&result, &base, MXUIntegerFromDecimal(exponent), MXRoundBankers);
-        return result;
-    }
-    return MXDecimalFromDouble(std::pow(MXDoubleFromDecimal(base), MXDoubleFromDecimal(exponent)));
-}
-
 MXDecimalRecord MXDecimalFactorial(MXDecimalRecord x) {
     if (x.isNaN) return x;
-    if (!MXDecimalIsInteger(x)) return MXDecimalFromDouble(std::tgamma(MXDoubleFromDecimal(x) + 1.0));
+    if (!MXDecimalIsInteger(x)) return MXDecimalGamma(MXDecimalAdd(x, MXDecimalOne()));
     x = detail::MXDecimalMagnitude(x);
     MXDecimalRecord product = MXDecimalOne();
     const MXDecimalRecord one = MXDecimalOne();

@@ -15,10 +15,13 @@ MXDecimalRecord roundedToInteger(MXDecimalRecord x, MXRoundingMode mode) {
 }
 
 // Whole numbers multiply out in decimals (not-a-number once the product overflows);
-// negative whole numbers have no factorial; other values take the double gamma function.
+// negative whole numbers have no factorial; other values take the gamma function, in
+// decimals where they hold its value.
 MXNumber factorialOf(const MXNumber& argument) {
     const MXDecimalRecord x = argument.decimalValue();
-    if (!MXDecimalIsInteger(x)) return MXNumber(std::tgamma(argument.doubleValue() + 1.0));
+    if (!MXDecimalIsInteger(x)) {
+        return decimalOrDouble(MXDecimalFactorial(heldDecimal(argument)), std::tgamma(argument.doubleValue() + 1.0));
+    }
     if (MXDecimalIsNegative(x)) return MXNumber(std::numeric_limits<double>::quiet_NaN());
     return MXNumber::numberWithDecimal(MXDecimalFactorial(x));
 }

@@ -9,14 +9,15 @@ namespace {
 
 using MXBuiltinTable = std::unordered_map<std::u16string, MXBuiltin>;
 
-// Overridden with the very behaviour of the double-precision library: results stay
-// doubles (the logarithms, exp), a decimal count, or the argument's own number.
-constexpr std::u16string_view kSameAsDouble[] = {u"count", u"log", u"ln", u"log2", u"exp", u"varxi"};
+// Overridden with the very behaviour of the double-precision library: a decimal count, or
+// the argument's own number.
+constexpr std::u16string_view kSameAsDouble[] = {u"count", u"varxi"};
 
 MXBuiltinTable makeTable() {
     MXBuiltinTable table;
     for (const MXBuiltinEntries& theme : {
-             decimalArithmeticBuiltins(), decimalRootBuiltins(), decimalStatisticsBuiltins(),
+             decimalArithmeticBuiltins(), decimalRootBuiltins(), decimalLogarithmBuiltins(),
+             decimalStatisticsBuiltins(),
              decimalPercentBuiltins(), decimalCircularBuiltins(), decimalHyperbolicBuiltins(),
              decimalVersineBuiltins(), decimalConversionBuiltins(),
          }) {

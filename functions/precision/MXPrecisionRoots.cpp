@@ -6,7 +6,7 @@ namespace detail {
 namespace {
 
 // Heron's square root; with an index (evaluated first, the zero record when it fails)
-// the power 1/index, which goes through doubles for every index but 1.
+// the index-th root.
 MXExpressionPtr sqrtBuiltin(MXFunctionEvaluator& library, const MXBuiltinArguments& arguments,
                             const MXSubstitutions* substitutions, MXError* error) {
     if (!MXFunctionEvaluator::checkArgumentCount(u"sqrt", arguments.size(), 1, 2, error)) return nullptr;
@@ -18,7 +18,7 @@ MXExpressionPtr sqrtBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgumen
         evaluateDecimal(library, arguments[1], substitutions, error).value_or(MXDecimalZero());
     const std::optional<MXDecimalRecord> radicand = evaluateDecimal(library, arguments[0], substitutions, error);
     if (!radicand) return nullptr;
-    return decimalResult(MXDecimalPower(*radicand, MXDecimalDivide(MXDecimalOne(), index)));
+    return decimalResult(MXDecimalRoot(*radicand, index));
 }
 
 // A negative radicand gives its magnitude (through a double) and raises the flag; a
@@ -41,7 +41,7 @@ MXExpressionPtr nthrootBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgu
     const std::optional<MXNumber> radicand = library.evaluateArgument(arguments[0], substitutions, error);
     if (!radicand) return nullptr;
     const MXNumber magnitude = rootedMagnitude(*radicand);
-    return decimalResult(MXDecimalPower(magnitude.decimalValue(), MXDecimalInverse(index.decimalValue())));
+    return decimalResult(MXDecimalRoot(magnitude.decimalValue(), index.decimalValue()));
 }
 
 }  // namespace

@@ -1,11 +1,27 @@
 #include "functions/precision/MXPrecisionSupport.h"
 
 #include "functions/angle/MXAngleUnits.h"
+#include "functions/decimal/MXDecimalDetail.h"
 
 namespace detail {
 
 MXExpressionPtr decimalResult(const MXDecimalRecord& value) {
     return numberResult(MXNumber::numberWithDecimal(value));
+}
+
+MXDecimalRecord heldDecimal(const MXNumber& number) {
+    const MXDecimalRecord decimal = number.decimalValue();
+    const bool held = number.kind() != MXNumberKind::Double || MXDoubleFromDecimal(decimal) == number.doubleValue();
+    return held ? decimal : MXDecimalNAN();
+}
+
+MXNumber decimalOrDouble(const MXDecimalRecord& decimal, double fallback) {
+    // The smallest magnitude that keeps all 38 digits.
+    constexpr int kSmallestFullExponent = -91;
+    const bool full = decimal.isZero()
+        ? fallback == 0
+        : !decimal.isNaN && MXDecimalLeadingExponent(decimal) >= kSmallestFullExponent;
+    return full ? MXNumber::numberWithDecimal(decimal) : MXNumber(fallback);
 }
 
 MXDecimalRecord resultRecord(const MXExpressionPtr& result) {

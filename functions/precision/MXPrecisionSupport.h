@@ -12,6 +12,16 @@ namespace detail {
 
 MXExpressionPtr decimalResult(const MXDecimalRecord& value);
 
+// The number's decimal record where that is the number itself (a decimal, an integer, a
+// double whose digits the record keeps); not-a-number for doubles it rounds, so that a
+// function of them keeps to the double computation.
+MXDecimalRecord heldDecimal(const MXNumber& number);
+
+// The decimal where the record holds the result to full precision; otherwise (not-a-number,
+// results beyond the range or below 10^-91, 0 where the double is not) the double that the
+// double-precision library computes: infinities, not-a-number, values the record cannot hold.
+MXNumber decimalOrDouble(const MXDecimalRecord& decimal, double fallback);
+
 // The record of the number a result node holds; the zero record when it holds none.
 MXDecimalRecord resultRecord(const MXExpressionPtr& result);
 
@@ -42,6 +52,14 @@ template <MXBuiltinName Name, auto Compute>
 constexpr MXBuiltinEntry unaryDecimalEntry() {
     return exactEntry<Name, 1, [](const MXNumbers& values) {
         return MXNumber::numberWithDecimal(Compute(values[0].decimalValue()));
+    }>();
+}
+
+// One argument: its decimal result where that has full precision, else its double result.
+template <MXBuiltinName Name, auto Decimal, auto Double>
+constexpr MXBuiltinEntry unaryDecimalOrDoubleEntry() {
+    return exactEntry<Name, 1, [](const MXNumbers& values) {
+        return decimalOrDouble(Decimal(heldDecimal(values[0])), Double(values[0].doubleValue()));
     }>();
 }
 

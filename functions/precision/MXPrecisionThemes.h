@@ -7,6 +7,7 @@ namespace detail {
 MXBuiltinEntries decimalArithmeticBuiltins();   // add subtract multiply divide mod pow lshift rshift
                                                 // negate abs ceil floor factorial
 MXBuiltinEntries decimalRootBuiltins();         // sqrt nthroot
+MXBuiltinEntries decimalLogarithmBuiltins();    // log ln log2 exp
 MXBuiltinEntries decimalStatisticsBuiltins();   // sum average mode median stddev stddevs
 MXBuiltinEntries decimalPercentBuiltins();      // percent
 MXBuiltinEntries decimalCircularBuiltins();     // sin cos tan, reciprocals and inverses

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "keyboard/KeyboardSettingsKeys.h"
 #include "platform/number/MXNumber.h"
@@ -55,6 +56,29 @@ TEST_F(MxcalcProgram, PrecisePrintsDecimalResultsAsPlainNumerals) {
         {"--precise 'sin(1;2)'", "", "error 17: sin:variables:error: requires 1 argument\n", 1},
         {"--precise 'mode(1;2)'", "", "error 16: invalid return type from mode function\n", 1},
     });
+}
+
+// Where a function has no decimal value, precise mode prints what the double computation
+// gives: infinities and not-a-number of either kind, -0, and numbers beyond the decimal range.
+TEST_F(MxcalcProgram, PreciseDomainEdgesPrintAsTheDoubleResults) {
+    const std::pair<const char*, const char*> edges[] = {
+        {"ln(0)", "-inf"}, {"ln(-1)", "nan"}, {"log(0)", "-inf"}, {"log(-1)", "nan"}, {"log(8;0)", "-0"},
+        {"log(8;1)", "inf"}, {"log(1;1)", "nan"}, {"log(0;2)", "-inf"}, {"log(8;-2)", "nan"}, {"log(2;x)", "-0"},
+        {"log2(0)", "-inf"}, {"log2(-0.5)", "nan"}, {"exp(1000)", "inf"}, {"exp(400)", "5.221469689764144e+173"},
+        {"exp(-300)", "5.148200222412013e-131"}, {"exp(-1000)", "0"}, {"0^-1", "NaN"}, {"0^-0.5", "NaN"},
+        {"0^0.5", "0"}, {"(-8)^(1/3)", "NaN"}, {"(-2)^-0.5", "NaN"}, {"(-8)^-1", "-0.125"}, {"10^-200", "0"},
+        {"1e100^1.7", "NaN"}, {"2^1e30", "NaN"}, {"2^-1e30", "0"}, {"nthroot(-8;3)", "2"}, {"nthroot(0;-3)", "NaN"},
+        {"nthroot(2;1e-30)", "NaN"}, {"sqrt(-8;3)", "NaN"}, {"sqrt(16;0)", "NaN"}, {"sqrt(0;-2)", "NaN"},
+        {"acosh(0.5)", "NaN"}, {"acosh(-2)", "NaN"}, {"asech(0)", "NaN"}, {"asech(2)", "NaN"},
+        {"asech(-0.5)", "NaN"}, {"factorial(171.5)", "inf"}, {"factorial(170.5)", "9.4833675668248e+307"},
+        {"factorial(-170.5)", "5.648220884223325e-306"}, {"factorial(-200.5)", "0"}, {"factorial(1e30+0.5)", "inf"},
+    };
+    std::string input, out;
+    for (const auto& [expression, printed] : edges) {
+        input += std::string(expression) + "\n";
+        out += std::string(printed) + "\n";
+    }
+    expectRuns({{"--precise", input, out, 0}});
 }
 
 TEST_F(MxcalcProgram, SimplifyAndRewritePrintTheTree) {

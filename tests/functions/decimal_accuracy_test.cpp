@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "tests/functions/decimal_support.h"
@@ -13,17 +14,28 @@ namespace {
 
 using namespace decimal_test;
 
-// A result passes with at least `digits` significant digits.
+using Unary = MXDecimalRecord (*)(MXDecimalRecord);
+using Binary = MXDecimalRecord (*)(MXDecimalRecord, MXDecimalRecord);
+
+// A result passes with at least `digits` significant digits. Binary functions take the
+// argument "x;y".
 struct Requirement {
-    MXDecimalRecord (*function)(MXDecimalRecord);
+    std::variant<Unary, Binary> function;
     double digits;
 };
+
+MXDecimalRecord evaluated(const Requirement& requirement, const std::string& argument) {
+    if (const Unary* unary = std::get_if<Unary>(&requirement.function)) return (*unary)(D(argument));
+    const size_t split = argument.find(';');
+    return std::get<Binary>(requirement.function)(D(argument.substr(0, split)), D(argument.substr(split + 1)));
+}
 
 template <MXDecimalRecord (*constant)()>
 MXDecimalRecord ignoring(MXDecimalRecord) { return constant(); }
 
 // Constants (argument "-") are correctly rounded; sin, cos and tan keep their relative
-// accuracy also for tiny arguments and next to the multiples of pi/2.
+// accuracy also for tiny arguments and next to the multiples of pi/2; pow and root keep
+// theirs next to the ends of the range and for exponents beyond 10^18.
 const std::map<std::string, Requirement>& requirements() {
     static const std::map<std::string, Requirement> table = {
         {"phi", {ignoring<MXDecimalPhi>, 37}},     {"pi", {ignoring<MXDecimalPi>, 37}},
@@ -38,6 +50,11 @@ const std::map<std::string, Requirement>& requirements() {
         {"cosh", {MXDecimalCosh, 34}}, {"tanh", {MXDecimalTanh, 34}},   {"csch", {MXDecimalCsch, 34}},
         {"sech", {MXDecimalSech, 34}}, {"coth", {MXDecimalCoth, 34}},   {"asinh", {MXDecimalAsinh, 34}},
         {"atanh", {MXDecimalAtanh, 34}}, {"acsch", {MXDecimalAcsch, 34}}, {"acoth", {MXDecimalAcoth, 34}},
+        {"exp", {MXDecimalExp, 36}},   {"ln", {MXDecimalLn, 36}},       {"log10", {MXDecimalLog10, 36}},
+        {"log2", {MXDecimalLog2, 36}}, {"acosh", {MXDecimalAcosh, 36}}, {"asech", {MXDecimalAsech, 36}},
+        {"gamma", {MXDecimalGamma, 36}}, {"pow", {MXDecimalPower, 36}},
+        // A fractional index becomes the exponent 1/index, rounded to 38 digits.
+        {"root", {MXDecimalRoot, 35}},
     };
     return table;
 }
@@ -77,7 +94,7 @@ TEST(DecimalAccuracy, AgreesWithReferenceValues) {
         const auto found = requirements().find(name);
         ASSERT_NE(found, requirements().end()) << "unknown function in: " << line;
         const Requirement& requirement = found->second;
-        const MXDecimalRecord result = requirement.function(D(argument));
+        const MXDecimalRecord result = evaluated(requirement, argument);
         const double digits = agreedDigits(result, D(leading), D(remainder));
         EXPECT_GE(digits, requirement.digits) << name << "(" << argument << ") = " << decimal_test::text(result)
                                               << ", reference " << leading;

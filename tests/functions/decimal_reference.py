@@ -10,7 +10,7 @@ from mpmath import mp, mpf
 mp.dps = 60
 WORKING_DIGITS = 160  # formulas such as acos(1/x) lose the digits of arguments near 1
 COUNT = 210  # arguments per function
-SMALLEST_RESULT = mpf("1e-88")  # smaller results cannot keep 38 digits in the record
+SMALLEST_RESULT = mpf("1e-88")  # smaller results and arguments cannot keep 38 digits in the record
 LARGEST_RESULT = mpf("9e164")
 
 
@@ -32,10 +32,12 @@ def signed(rng, x):
 
 
 def spread(rng, makers):
-    """COUNT arguments drawn in turn from the makers, rounded to 38 digits, no repeats."""
+    """COUNT arguments drawn in turn from the makers, rounded to 38 digits, no repeats
+    (makers of two arguments give their text "x;y" themselves)."""
     seen, result = set(), []
     while len(result) < COUNT:
-        text = decimal_text(makers[len(result) % len(makers)](rng))
+        made = makers[len(result) % len(makers)](rng)
+        text = made if isinstance(made, str) else decimal_text(made)
         if text not in seen:
             seen.add(text)
             result.append(text)
@@ -95,6 +97,69 @@ def circular_extras(pole_digits):
     return tiny + multiples + integers
 
 
+def positive(largest_exponent, smallest_exponent=-90):
+    """Positive arguments of every size, near 1 on both sides, and between 0.3 and 3."""
+    return [
+        lambda r: log_uniform(r, smallest_exponent, largest_exponent),
+        lambda r: near(r, 1, r.choice((-1, 1))),
+        lambda r: mpf(r.uniform(0.3, 3.2)),
+    ]
+
+
+def exact_powers(base, exponents):
+    return [decimal_text(mpf(base) ** k) for k in exponents]
+
+
+def real_powers():
+    """(x, y) across the range of x^y: moderate, near overflow and underflow, x near 1 with
+    large y, negative integer y, negative x with integer y."""
+    def pair(x, y):
+        return f"{decimal_text(x)};{decimal_text(y)}"
+
+    def towards(r, exponent):  # x^y near 10^exponent
+        x = log_uniform(r, -90, 160)
+        return pair(x, (exponent - mpf(r.uniform(0, 1e-3))) / mp.log10(x))
+
+    return [
+        lambda r: pair(log_uniform(r, -60, 60), mpf(r.uniform(-3, 3))),
+        lambda r: towards(r, mpf("164.9")),
+        lambda r: towards(r, mpf("-87.9")),
+        lambda r: (lambda x: pair(x, mpf(r.uniform(-370, 370)) / mp.log(x)))(near(r, 1, r.choice((-1, 1)))),
+        lambda r: pair(mpf(r.uniform(0.05, 20)), -r.randint(1, 60)),
+        lambda r: pair(-mpf(r.uniform(0.05, 20)), r.choice((-1, 1)) * r.randint(1, 60)),
+    ]
+
+
+def roots():
+    """(x, n): integer indexes of both signs, and fractional ones."""
+    return [
+        lambda r: f"{decimal_text(log_uniform(r, -90, 160))};{r.choice((-1, 1)) * r.randint(2, 40)}",
+        lambda r: f"{decimal_text(near(r, 1, r.choice((-1, 1))))};{r.randint(2, 10 ** 6)}",
+        lambda r: f"{decimal_text(log_uniform(r, -30, 30))};{decimal_text(mpf(r.uniform(0.2, 9)))}",
+    ]
+
+
+def gamma_arguments():
+    """Arguments across (-100, 104), next to the poles, and half-integers."""
+    return [
+        lambda r: mpf(r.uniform(-100, 104)),
+        lambda r: -r.randint(0, 80) + near(r, 0, r.choice((-1, 1))),
+        lambda r: r.randint(-80, 103) + mpf("0.5"),
+        lambda r: signed(r, log_uniform(r, -40, -1)),
+    ]
+
+
+def power(x, y):
+    if y == int(y):
+        return x ** int(y)
+    return mp.power(x, y) if x > 0 else mpf("nan")
+
+
+def binary(function):
+    """A function of the argument "x;y"."""
+    return lambda text: function(*(mpf(part) for part in text.split(";")))
+
+
 FUNCTIONS = {
     "sin": (mp.sin, circular(), circular_extras(38)),
     "cos": (mp.cos, circular(), circular_extras(38)),
@@ -115,6 +180,22 @@ FUNCTIONS = {
     "atanh": (mp.atanh, unit_interval()),
     "acsch": (mp.acsch, whole_line(up_to_power_of_ten(80))),
     "acoth": (mp.acoth, outside_unit(80)),
+    "exp": (mp.exp, whole_line(up_to(378)), ["379.5", "-202", "1e-40", "-1e-40", decimal_text(100 * mp.log(10))]),
+    "ln": (mp.log, positive(164), ["1e-128", "9.9999999999999999999999999999999999999e164",
+                                   "0.99999999999999999999999999999999999999",
+                                   "1.0000000000000000000000000000000000001"]),
+    "log10": (mp.log10, positive(164), exact_powers(10, (-128, -3, 1, 3, 164))),
+    "log2": (lambda x: mp.log(x, 2), positive(164), exact_powers(2, (-54, -3, 10, 126))),
+    "acosh": (mp.acosh, [lambda r: near(r, 1, 1), lambda r: mpf(r.uniform(1.001, 10)),
+                         lambda r: log_uniform(r, 1, 164)], ["1"]),
+    "asech": (mp.asech, [lambda r: near(r, 1, -1), lambda r: mpf(r.uniform(0.001, 0.999)),
+                         lambda r: log_uniform(r, -90, -3)], ["1"]),
+    "gamma": (mp.gamma, gamma_arguments(), ["0.5", "-0.5", "1e-40", "-1e-40", "103.9", "-1e-37"]),
+    "pow": (binary(power), real_powers(), ["4;0.5", "8;0.33333333333333333333333333333333333333",
+                                           "1.05;0.083333333333333333333333333333333333333", "2;-1",
+                                           "1e100;1.6", "1.0000000000000000000000000000000000001;1e37"]),
+    "root": (binary(lambda x, n: mp.root(x, int(n)) if n == int(n) else mp.power(x, 1 / n)), roots(),
+             ["8;3", "1e-120;7", "2;-2", "1.5;1000000"]),
 }
 
 
@@ -142,9 +223,9 @@ def main():
         count = 0
         for argument in spread(rng, makers) + [text for group in extras for text in group]:
             with mp.workdps(WORKING_DIGITS):
-                value = function(mpf(argument))
+                value = function(argument if ";" in argument else mpf(argument))
             value = +value  # rounded to mp.dps
-            if not representable(value):
+            if mp.isnan(value) or not representable(value):
                 continue
             lines.append(reference_line(name, argument, value))
             count += 1

@@ -1,4 +1,4 @@
-// Arithmetic, shifts, rounding, factorial and sqrt with high precision on.
+// Arithmetic, shifts, rounding, factorial, roots, logarithms and exp with high precision on.
 #include <cmath>
 #include <limits>
 
@@ -9,6 +9,7 @@ namespace {
 using namespace precision_test;
 constexpr auto Double = MXNumberKind::Double;
 const double notANumber = std::numeric_limits<double>::quiet_NaN();
+const double infinity = std::numeric_limits<double>::infinity();
 
 TEST(PreciseArithmetic, ComputesInDecimalsWith38Digits) {
     expectDecimals({
@@ -20,10 +21,17 @@ TEST(PreciseArithmetic, ComputesInDecimalsWith38Digits) {
         {u"1/0", "NaN"},
         // mod takes the sign of the divisor.
         {u"mod(-1;3)", "2"}, {u"mod(7;-3)", "-2"}, {u"modulo(-7.5;2)", "0.5"}, {u"mod(5;0)", "NaN"},
-        // Powers are exact for positive integer exponents and the double's digits otherwise.
+        // Powers are exact for positive integer exponents and where the result is short.
         {u"2^10", "1024"}, {u"2^100", "1267650600228229401496703205376"},
         {u"2^500", "3.27339060789614187001318969682759915221664204604306478948329e150", 37},
-        {u"0^0", "1"}, {u"pow(2;-1)", "0.5"}, {u"2^0.5", "1.4142135623730951"}, {u"pow(-8;1/3)", "NaN"},
+        {u"0^0", "1"}, {u"pow(2;-1)", "0.5"}, {u"2^0.5", "1.4142135623730950488016887242096980786"},
+        {u"4^0.5", "2"}, {u"8^(1/3)", "2", 37}, {u"1.05^(1/12)", "1.0040741237836483016054196026721071636", 36},
+        {u"pow(-8;1/3)", "NaN"},
+        // Logarithms exact where they are fractions with small denominators.
+        {u"ln(2)", "0.69314718055994530941723212145817656808", 36},
+        {u"exp(1)", "2.7182818284590452353602874713526624978", 36},
+        {u"log(1000)", "3"}, {u"log(1000;10)", "3"}, {u"log(8;4)", "1.5"}, {u"log2(1024)", "10"},
+        {u"log2(10)", "3.3219280948873623478703194294893901759", 36},
         // Shifts double or halve; a negative value shifts its magnitude and keeps its sign.
         {u"rshift(5;1)", "2.5"}, {u"lshift(1;-1)", "0"}, {u"lshift(3;2)", "12"}, {u"rshift(1;1)", "0"},
         {u"lshift(-3;1)", "-6"}, {u"lshift(1;1e30)", "NaN"},
@@ -34,16 +42,30 @@ TEST(PreciseArithmetic, ComputesInDecimalsWith38Digits) {
         {u"factorial(5)", "120"}, {u"0!", "1"}, {u"25!", "15511210043330985984000000"},
         {u"factorial(103)", "9.90290071648618040754671525458177334909016582211449248300528e163", 37},
         {u"factorial(104)", "NaN"}, {u"factorial(100000000000)", "NaN"}, {u"factorial(1e100)", "NaN"},
-        // sqrt takes Heron's root; an index goes through doubles, and 0 makes it 1/0.
+        // The gamma function for the others.
+        {u"factorial(3.5)", "11.631728396567448929144224109426265262", 36},
+        {u"0.5!", "0.88622692545275801364908374167057259140", 36},
+        // sqrt takes Heron's root; with an index the root of that index, and 0 makes it 1/0.
         {u"sqrt(9)", "3"}, {u"sqrt(1e100)", "1e50"}, {u"sqrt(0)", "0"}, {u"sqrt(-4)", "NaN"},
         {u"sqrt(2)", "1.41421356237309504880168872420969807856967187537694807317668", 37},
-        {u"sqrt(8;3)", "2"}, {u"sqrt(16;1)", "16"}, {u"sqrt(16;0)", "NaN"},
+        {u"sqrt(8;3)", "2"}, {u"sqrt(16;1)", "16"}, {u"sqrt(16;0)", "NaN"}, {u"sqrt(-8;3)", "NaN"},
+        {u"nthroot(-27;3)", "3"},
     });
 }
 
-TEST(PreciseFactorial, NegativeIntegersHaveNoneAndFractionsTakeTheDoubleGammaFunction) {
-    expectNumber({u"factorial(-3)", Double, notANumber});
-    expectNumber({u"factorial(3.5)", Double, std::tgamma(decimal_test::atRunTime(4.5))});
+// Where the decimal holds no full-precision value, the result is the double one as before.
+TEST(PreciseDoubleResults, RemainWhereTheDecimalHasNone) {
+    const ValueCase cases[] = {
+        {u"factorial(-3)", Double, notANumber}, {u"factorial(171.5)", Double, infinity},
+        {u"factorial(170.5)", Double, std::tgamma(decimal_test::atRunTime(171.5))},
+        {u"factorial(-169.5)", Double, std::tgamma(decimal_test::atRunTime(-168.5))},
+        {u"exp(400)", Double, std::exp(decimal_test::atRunTime(400.0))},
+        {u"exp(-290)", Double, std::exp(decimal_test::atRunTime(-290.0))}, {u"ln(0)", Double, -infinity},
+        {u"log(-1)", Double, notANumber}, {u"log(8;1)", Double, infinity}, {u"log2(0)", Double, -infinity},
+        // A double argument that the record would round to a digit or two.
+        {u"ln(exp(-294))", Double, std::log(std::exp(decimal_test::atRunTime(-294.0)))},
+    };
+    for (const auto& c : cases) expectNumber(c);
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ TEST(PreciseTrigonometry, EachBuiltinComputesWithItsDecimalFunction) {
         {u"csch(1)", MXDecimalCsch, "1"},        {u"sech(1)", MXDecimalSech, "1"},
         {u"cotanh(1)", MXDecimalCoth, "1"},      {u"asinh(2)", MXDecimalAsinh, "2"},
         {u"acsch(0.5)", MXDecimalAcsch, "0.5"},  {u"atanh(0.5)", MXDecimalAtanh, "0.5"},
-        {u"acotanh(2)", MXDecimalAcoth, "2"},
+        {u"acotanh(2)", MXDecimalAcoth, "2"},     {u"acosh(2)", MXDecimalAcosh, "2"},
+        {u"asech(0.5)", MXDecimalAsech, "0.5"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(MXToUtf8(c.text));
@@ -44,7 +45,7 @@ TEST(PreciseTrigonometry, EachBuiltinComputesWithItsDecimalFunction) {
 }
 
 // sin, cos and tan flush noise below 1e-35 to zero; tan at its pole is not-a-number, not a
-// flushed zero; the reciprocals are not flushed; acosh and asech go through doubles.
+// flushed zero; the reciprocals are not flushed.
 TEST(PreciseTrigonometry, ExactValuesFlushedNoiseAndTheEndsOfTheDomains) {
     expectDecimals({
         {u"sin(pi())", "0"}, {u"sin(-pi())", "0"}, {u"cos(pi_2())", "0"}, {u"tan(pi())", "0"},
@@ -56,7 +57,6 @@ TEST(PreciseTrigonometry, ExactValuesFlushedNoiseAndTheEndsOfTheDomains) {
     ASSERT_TRUE(csc.number.has_value());
     EXPECT_EQ(csc.number->kind(), MXNumberKind::Decimal);
     EXPECT_GT(std::fabs(csc.number->doubleValue()), 1e30);
-    EXPECT_EQ(evaluatePrecise(u"acosh(2)").number.value().doubleValue(), std::acosh(decimal_test::atRunTime(2.0)));
 }
 
 TEST(PreciseVersines, ComputeFromTheDecimalSineAndCosine) {
