@@ -1,5 +1,7 @@
 #include "ibus/IBusInputMethodHost.h"
 
+#include <algorithm>
+
 #include "platform/text/MXText.h"
 
 namespace {
