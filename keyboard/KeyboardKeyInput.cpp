@@ -57,7 +57,10 @@ void KeyboardViewController::playTap() {
 
 void KeyboardViewController::keyPressed(MXButton& key) {
     playTap();
-    const std::u16string text = insertedText(key.currentTitle(), isRAD_);
+    typeText(insertedText(key.currentTitle(), isRAD_));
+}
+
+void KeyboardViewController::typeText(std::u16string_view text) {
     if (canType_) textDocumentProxy().insertText(text);
     processString(text);
 }

@@ -53,6 +53,9 @@ public:
 
     // Key input.
     void keyPressed(MXButton& key);
+    // A key of a computer's keyboard: its text as typed, unmapped, into the host document
+    // when typing into the host is on and into the expression.
+    void typeText(std::u16string_view text);
     void backspaceKeyPressed(MXButton& key);
     void backSpacePressed(MXGestureRecognizer& recognizer);
     void shiftKeyPressed();
