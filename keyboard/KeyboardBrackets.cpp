@@ -32,8 +32,8 @@ std::optional<std::u16string> KeyboardViewController::closeBracket(MXButton* /*k
     const FocusedWhileBalancing focus(resultsLabel());
     std::optional<std::u16string> result;
     try {
-        const auto opening = static_cast<int64_t>(detail::countOccurrences(*text, u"("));
-        const auto closing = static_cast<int64_t>(detail::countOccurrences(*text, u")"));
+        const auto opening = static_cast<int64_t>(mxcalc::detail::countOccurrences(*text, u"("));
+        const auto closing = static_cast<int64_t>(mxcalc::detail::countOccurrences(*text, u")"));
         const int64_t missing = opening - closing;
         if (missing >= 1)
             result = std::u16string(*text).append(static_cast<size_t>(missing), u')');

@@ -3,7 +3,7 @@
 #include <unicode/uchar.h>
 #include <unicode/utf16.h>
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // True when the character that ends just before `position` is a letter or "_".
@@ -60,4 +60,4 @@ std::vector<std::u16string> splitOutsideBrackets(std::u16string_view text, char1
     return pieces;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace detail {
+namespace mxcalc::detail {
 
 struct KeyboardDefinitionCall {
     size_t start = 0;         // first unit of the name
@@ -26,4 +26,4 @@ KeyboardDefinitionCall readDefinitionCall(std::u16string& text, size_t start, si
 // `text` split at every `separator` that stands outside round brackets; at least one piece.
 std::vector<std::u16string> splitOutsideBrackets(std::u16string_view text, char16_t separator);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

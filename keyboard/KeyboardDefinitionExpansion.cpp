@@ -9,7 +9,7 @@
 #include "platform/log/MXLog.h"
 #include "platform/text/MXText.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 constexpr std::u16string_view kListSeparator = u"~|~";
@@ -159,4 +159,4 @@ void expandDefinitions(std::u16string& text, const std::optional<std::u16string>
     }
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

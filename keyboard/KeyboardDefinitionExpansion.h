@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace detail {
+namespace mxcalc::detail {
 
 // Timestamp of a "timestamp" call, from its arguments.
 using KeyboardTimestampReader = std::function<int64_t(const std::vector<std::u16string>& arguments)>;
@@ -36,4 +36,4 @@ const std::vector<std::u16string>& keyboardDefinitions();
 void expandDefinitions(std::u16string& text, const std::optional<std::u16string>& userDefinitions,
                        const KeyboardExpansionContext& context);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

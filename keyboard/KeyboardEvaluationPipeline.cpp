@@ -38,7 +38,7 @@ void KeyboardViewController::evaluate(const std::u16string& text) {
     const SettingsValues& settings = settings_.values();
     MXMathEvaluator& engine = prepareEvaluator(settings);
     std::u16string prepared = preCloseBrackets(currentEvalString_);
-    detail::replaceOccurrences(prepared, u"  ", u" ");
+    mxcalc::detail::replaceOccurrences(prepared, u"  ", u" ");
     if (prepared.empty()) return;
     const MXExpressionPtr expression = MXExpression::expressionFromString(prepared);
     if (!expression) return;
@@ -70,12 +70,12 @@ void KeyboardViewController::insertResult(MXButton& key) {
     }
     if (canType_) {
         const std::u16string expression = resultsLabel().text();
-        const size_t opening = detail::countOccurrences(expression, u"(");
-        const size_t closing = detail::countOccurrences(expression, u")");
+        const size_t opening = mxcalc::detail::countOccurrences(expression, u"(");
+        const size_t closing = mxcalc::detail::countOccurrences(expression, u")");
         for (size_t i = closing; i < opening; ++i) textDocumentProxy().insertText(u")");
     } else {
-        detail::replaceOccurrences(title, kResultPrefix, u"");
-        detail::replaceOccurrences(title, u"=", u"");
+        mxcalc::detail::replaceOccurrences(title, kResultPrefix, u"");
+        mxcalc::detail::replaceOccurrences(title, u"=", u"");
     }
     textDocumentProxy().insertText(title);
     resultsLabel().setText(u"");

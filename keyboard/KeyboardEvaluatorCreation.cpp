@@ -47,16 +47,16 @@ MXMathEvaluator& KeyboardViewController::prepareEvaluator(const SettingsValues& 
 }
 
 void KeyboardViewController::cleanCurrentEvalString(const Separators& separators) {
-    detail::replaceOccurrences(currentEvalString_, separators.group, u"");
-    detail::replaceOccurrences(currentEvalString_, separators.decimal, u".");
+    mxcalc::detail::replaceOccurrences(currentEvalString_, separators.group, u"");
+    mxcalc::detail::replaceOccurrences(currentEvalString_, separators.decimal, u".");
     currentEvalString_ = removeAllWhitespace(currentEvalString_);
 }
 
 void KeyboardViewController::expandDefinitions(const SettingsValues& settings, const Separators& separators) {
-    const detail::KeyboardExpansionContext context{
+    const mxcalc::detail::KeyboardExpansionContext context{
         separators.decimal, separators.group,
         [this](const std::vector<std::u16string>& arguments) { return timestampOfArguments(arguments); }};
-    detail::expandDefinitions(currentEvalString_, KeyboardSettingsText(settings, KeyboardKeySaveCustomFunc), context);
+    mxcalc::detail::expandDefinitions(currentEvalString_, KeyboardSettingsText(settings, KeyboardKeySaveCustomFunc), context);
 }
 
 void KeyboardViewController::createEvaluator() {

@@ -52,8 +52,8 @@ std::u16string KeyboardViewController::getNumGroupSeparator() { return separator
 std::u16string KeyboardViewController::getNumWithDecimalPoint(std::u16string_view text) {
     const Separators current = separators(settings_.values());
     std::u16string result(text);
-    detail::replaceOccurrences(result, current.group, u"");
-    detail::replaceOccurrences(result, current.decimal, u".");
+    mxcalc::detail::replaceOccurrences(result, current.group, u"");
+    mxcalc::detail::replaceOccurrences(result, current.decimal, u".");
     return result;
 }
 
@@ -79,7 +79,7 @@ KeyboardViewController::Separators KeyboardViewController::separators(const Sett
 std::u16string KeyboardViewController::formatNumber(const SettingsValues& settings, std::u16string_view text,
                                                     bool grouping) {
     const int64_t precision = precisionOf(settings);
-    const double value = detail::leadingDecimalValue(text);
+    const double value = mxcalc::detail::leadingDecimalValue(text);
     const Separators current = separators(settings);
     KeyboardNumberFormat format;
     format.locale = displayLocale();

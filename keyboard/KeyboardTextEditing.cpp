@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace detail {
+namespace mxcalc::detail {
 
 size_t countOccurrences(std::u16string_view text, std::u16string_view pattern) {
     if (pattern.empty()) return 0;
@@ -30,4 +30,4 @@ bool replaceOccurrences(std::u16string& text, std::u16string_view pattern, std::
     return true;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace detail {
+namespace mxcalc::detail {
 
 // Non-overlapping occurrences of `pattern`, searched from the start.
 size_t countOccurrences(std::u16string_view text, std::u16string_view pattern);
@@ -15,4 +15,4 @@ size_t countOccurrences(std::u16string_view text, std::u16string_view pattern);
 bool replaceOccurrences(std::u16string& text, std::u16string_view pattern, std::u16string_view replacement,
                         size_t maximumLength = std::u16string::npos);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

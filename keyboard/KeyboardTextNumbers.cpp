@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 bool isSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
@@ -114,4 +114,4 @@ uint64_t leadingUnsignedValue(std::u16string_view text, int base) {
     return negative ? 0 - value : value;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace detail {
+namespace mxcalc::detail {
 
 // The value of the longest leading decimal numeral (after white space: an optional sign,
 // digits with at most one ".", an optional exponent); 0 when there is none. Values beyond
@@ -16,4 +16,4 @@ double leadingDecimalValue(std::u16string_view text);
 // beyond 64 bits the largest value.
 uint64_t leadingUnsignedValue(std::u16string_view text, int base);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

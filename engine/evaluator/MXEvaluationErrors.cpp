@@ -4,7 +4,7 @@
 
 #include "platform/log/MXLog.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 bool isEmptySlot(const MXError* slot) { return slot != nullptr && slot->isEmpty(); }
@@ -40,4 +40,4 @@ void MXLogEvaluationError(const MXError& error) {
     MXLog(u"error: " + (error.isEmpty() ? std::u16string(u"(null)") : error.description()));
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -7,7 +7,7 @@
 #include "engine/expression/MXExpression.h"
 #include "platform/error/MXError.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 // Error 14 for a variable node, naming it as it prints ("$x") and under MXUnknownVariableKey.
 [[gnu::cold]] void MXReportUnresolvedVariable(MXError* slot, const MXExpression& variable);
@@ -21,4 +21,4 @@ namespace detail {
 // Writes "error: %@" with the error to the log ("(null)" when no error was reported).
 void MXLogEvaluationError(const MXError& error);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -20,7 +20,7 @@ struct MXMathEvaluator::KnownValues {
     std::unordered_map<const MXExpression*, KnownValue> byNode;
 };
 
-namespace detail {
+namespace mxcalc::detail {
 
 class MXKnownValuesScope {
 public:
@@ -38,4 +38,4 @@ private:
     std::vector<const MXExpression*> remembered_;
 };
 
-}  // namespace detail
+}  // namespace mxcalc::detail

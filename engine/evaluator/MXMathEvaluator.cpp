@@ -7,7 +7,7 @@
 #include "functions/library/MXFunctionLibraryFactory.h"
 
 MXMathEvaluator::MXMathEvaluator()
-    : functionEvaluator_(detail::MXMakeFunctionLibrary(this, false)),
+    : functionEvaluator_(mxcalc::detail::MXMakeFunctionLibrary(this, false)),
       operatorSet_(MXMathOperatorSet::defaultOperatorSet()) {
     for (const auto& [alias, function] : standardAliases()) addAlias(alias, function);
 }
@@ -33,7 +33,7 @@ const std::map<std::u16string, std::u16string>& MXMathEvaluator::standardAliases
 void MXMathEvaluator::setUsesHighPrecisionEvaluation(bool value) {
     if (value == usesHighPrecisionEvaluation_) return;
     usesHighPrecisionEvaluation_ = value;
-    auto replacement = detail::MXMakeFunctionLibrary(this, value);
+    auto replacement = mxcalc::detail::MXMakeFunctionLibrary(this, value);
     // A built-in of the old library may be running (a registered function switched the flag).
     if (evaluationDepth_ > 0) retiredFunctionEvaluators_.push_back(std::move(functionEvaluator_));
     functionEvaluator_ = std::move(replacement);

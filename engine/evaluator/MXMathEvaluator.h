@@ -13,7 +13,7 @@
 #include "engine/expression/MXExpression.h"
 
 class MXMathOperatorSet;
-namespace detail {
+namespace mxcalc::detail {
 class MXFunctionEvaluator;
 class MXKnownValuesScope;
 }
@@ -83,7 +83,7 @@ public:
     void setVariableResolver(MXVariableResolver resolver) { variableResolver_ = std::move(resolver); }
 
     // The function library in use (replaced on every change of the precision switch).
-    detail::MXFunctionEvaluator& functionEvaluator() const { return *functionEvaluator_; }
+    mxcalc::detail::MXFunctionEvaluator& functionEvaluator() const { return *functionEvaluator_; }
 
     // Nested evaluations (function and variable nodes) allowed at once. Beyond it the node
     // gives nothing: the nearest enclosing variable fails with error 14 (so substitutions
@@ -92,7 +92,7 @@ public:
     static constexpr int kMaximumEvaluationDepth = 2000;
 
 private:
-    friend class detail::MXKnownValuesScope;
+    friend class mxcalc::detail::MXKnownValuesScope;
     struct KnownValue;
     struct KnownValues;
     const KnownValue* knownValue(const MXExpression& node, const MXSubstitutions* substitutions) const;
@@ -124,9 +124,9 @@ private:
 
     // Held by pointer so that a function removed while it runs stays alive until it returns.
     std::unordered_map<std::u16string, std::shared_ptr<const MXMathFunction>> functionMap_;
-    std::unique_ptr<detail::MXFunctionEvaluator> functionEvaluator_;
+    std::unique_ptr<mxcalc::detail::MXFunctionEvaluator> functionEvaluator_;
     // Libraries replaced while an evaluation runs; freed once the outermost evaluation ends.
-    std::vector<std::unique_ptr<detail::MXFunctionEvaluator>> retiredFunctionEvaluators_;
+    std::vector<std::unique_ptr<mxcalc::detail::MXFunctionEvaluator>> retiredFunctionEvaluators_;
     bool usesHighPrecisionEvaluation_ = false;
     bool resolvesFunctionsAsVariables_ = false;
     std::shared_ptr<MXMathOperatorSet> operatorSet_;

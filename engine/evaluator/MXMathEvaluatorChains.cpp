@@ -7,7 +7,7 @@
 #include "engine/evaluator/MXKnownValues.h"
 #include "engine/operators/MXMathOperatorSet.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXKnownValuesScope::~MXKnownValuesScope() {
     for (const MXExpression* node : remembered_) evaluator_.knownValues_->byNode.erase(node);
@@ -22,7 +22,7 @@ void MXKnownValuesScope::remember(const MXExpression& node, const MXSubstitution
     }
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail
 
 const MXMathEvaluator::KnownValue* MXMathEvaluator::knownValue(const MXExpression& node,
                                                                const MXSubstitutions* substitutions) const {
@@ -51,7 +51,7 @@ std::optional<MXNumber> MXMathEvaluator::evaluateChain(const MXExpressionPtr& ex
     if (links.size() == 1) return evaluateFunctionExpression(expression, substitutions, error);
     // Inner links first, as recursion would reach them; each link then finds its first
     // argument remembered. A failed link is remembered too, so the links above fail at once.
-    detail::MXKnownValuesScope scope(*this);
+    mxcalc::detail::MXKnownValuesScope scope(*this);
     for (size_t index = links.size(); index-- > 1;) {
         const MXExpressionPtr& link = *links[index];
         scope.remember(*link, substitutions, evaluateFunctionExpression(link, substitutions, error));

@@ -40,11 +40,11 @@ private:
 
 void MXMathEvaluator::reportLostResult(MXError* error, const std::u16string& name, bool resolved) const {
     if (depthExceeded_) {
-        detail::MXReportNestedTooDeeply(error, name);
+        mxcalc::detail::MXReportNestedTooDeeply(error, name);
     } else if (resolved) {
-        detail::MXReportInvalidReturnType(error, name);
+        mxcalc::detail::MXReportInvalidReturnType(error, name);
     } else {
-        detail::MXReportUnresolvedFunction(error, name);
+        mxcalc::detail::MXReportUnresolvedFunction(error, name);
     }
 }
 
@@ -76,7 +76,7 @@ std::optional<MXNumber> MXMathEvaluator::evaluateVariableExpression(const MXExpr
             result = evaluateValue(variableWithName(name), substitutions, error);
         }
     }
-    if (!result) detail::MXReportUnresolvedVariable(error, *expression);
+    if (!result) mxcalc::detail::MXReportUnresolvedVariable(error, *expression);
     return result;
 }
 
@@ -91,7 +91,7 @@ std::optional<MXNumber> MXMathEvaluator::evaluateFunctionExpression(const MXExpr
         value = evaluateExpression(returned, substitutions, error);
         if (!value) reportLostResult(error, name, true);
     } else if (scope.outermost() && depthExceeded_) {
-        detail::MXReportNestedTooDeeply(error, name);
+        mxcalc::detail::MXReportNestedTooDeeply(error, name);
     }
     return value;
 }
@@ -122,7 +122,7 @@ MXExpressionPtr MXMathEvaluator::resolveFunction(const MXExpressionPtr& function
             return callResolvedFunction(resolved, function, substitutions, error);
         }
     }
-    detail::MXReportUnresolvedFunction(error, name);
+    mxcalc::detail::MXReportUnresolvedFunction(error, name);
     return nullptr;
 }
 

@@ -23,7 +23,7 @@ MXMathFunction aliasFunction(std::u16string target) {
 }  // namespace
 
 bool MXMathEvaluator::acceptsNewName(const std::u16string& key) const {
-    return !detail::MXFunctionEvaluator::isStandardFunction(key) && !functionMap_.contains(key);
+    return !mxcalc::detail::MXFunctionEvaluator::isStandardFunction(key) && !functionMap_.contains(key);
 }
 
 bool MXMathEvaluator::registerFunction(MXMathFunction function, std::u16string_view name) {
@@ -42,7 +42,7 @@ bool MXMathEvaluator::addAlias(std::u16string_view alias, std::u16string_view fu
 void MXMathEvaluator::removeAlias(std::u16string_view alias) { unregisterFunctionWithName(alias); }
 
 std::vector<std::u16string> MXMathEvaluator::registeredFunctions() const {
-    std::vector<std::u16string> names = detail::MXFunctionEvaluator::standardFunctions();
+    std::vector<std::u16string> names = mxcalc::detail::MXFunctionEvaluator::standardFunctions();
     names.reserve(names.size() + functionMap_.size());
     for (const auto& entry : functionMap_) names.push_back(entry.first);
     std::sort(names.begin(), names.end());

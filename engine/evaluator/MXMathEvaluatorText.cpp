@@ -19,6 +19,6 @@ std::optional<MXNumber> MXMathEvaluator::evaluateString(std::u16string_view text
                                                         const MXSubstitutions* substitutions) {
     MXError error;
     std::optional<MXNumber> result = evaluateString(text, substitutions, &error);
-    if (!result) detail::MXLogEvaluationError(error);
+    if (!result) mxcalc::detail::MXLogEvaluationError(error);
     return result;
 }

@@ -13,7 +13,7 @@ namespace {
 }  // namespace
 
 MXExpressionPtr MXExpression::numberExpressionWithNumber(std::optional<MXNumber> number) {
-    return std::make_shared<detail::MXNumberExpression>(std::move(number));
+    return std::make_shared<mxcalc::detail::MXNumberExpression>(std::move(number));
 }
 
 MXExpressionPtr MXExpression::functionExpressionWithFunction(std::u16string_view function,
@@ -26,13 +26,13 @@ MXExpressionPtr MXExpression::functionExpressionWithFunction(std::u16string_view
             return nullptr;
         }
     }
-    return detail::MXFunctionExpression::make(function, std::move(arguments));
+    return mxcalc::detail::MXFunctionExpression::make(function, std::move(arguments));
 }
 
 MXExpressionPtr MXExpression::variableExpressionWithVariable(std::u16string_view variable) {
     if (!variable.empty() && variable.front() == u'$') variable.remove_prefix(1);
     if (variable.empty()) return nullptr;
-    return std::make_shared<detail::MXVariableExpression>(variable);
+    return std::make_shared<mxcalc::detail::MXVariableExpression>(variable);
 }
 
 MXExpressionType MXExpression::expressionType() const { throwNotOverridden("expressionType", false); }

@@ -20,7 +20,7 @@
 // with more than `kArchiveNestingLimit` nested function nodes.
 #include <cstddef>
 
-namespace detail {
+namespace mxcalc::detail {
 
 inline constexpr int kArchiveVersion = 1;
 inline constexpr size_t kArchiveNestingLimit = 100000;
@@ -43,4 +43,4 @@ inline constexpr const char* kArchiveKindInt64 = "int64";
 inline constexpr const char* kArchiveKindUInt64 = "uint64";
 inline constexpr const char* kArchiveKindInt32 = "int32";
 
-}  // namespace detail
+}  // namespace mxcalc::detail

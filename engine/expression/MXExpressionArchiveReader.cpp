@@ -10,7 +10,7 @@
 #include "platform/text/MXText.h"
 
 namespace {
-using namespace detail;
+using namespace mxcalc::detail;
 using Json = nlohmann::json;
 
 // Deepest nesting of objects and arrays, counting only up to just past `limit`.

@@ -10,7 +10,7 @@
 #include "platform/text/MXText.h"
 
 namespace {
-using namespace detail;
+using namespace mxcalc::detail;
 
 bool hasUnpairedSurrogate(std::u16string_view text) {
     for (size_t i = 0; i < text.size(); ++i) {

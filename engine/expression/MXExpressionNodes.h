@@ -3,7 +3,7 @@
 // MXExpression (or `make` here), which also set the arguments' parent links.
 #include "engine/expression/MXExpression.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 class MXNumberExpression final : public MXExpression {
 public:
@@ -76,4 +76,4 @@ private:
     std::u16string variable_;
 };
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -22,7 +22,7 @@ MXExpressionPtr MXExpression::simplifiedExpression() const {
     return nullptr;
 }
 
-namespace detail {
+namespace mxcalc::detail {
 
 namespace {
 struct PendingCall {
@@ -40,7 +40,7 @@ PendingCall pendingCall(const MXExpression& source) {
 // A number node when every argument simplified to a number and the call evaluates;
 // otherwise the call rebuilt (lower-cased name) over its simplified arguments. A folded call
 // is remembered, so the calls above it evaluate it once, not once per enclosing call.
-MXExpressionPtr foldCall(PendingCall& call, MXMathEvaluator& evaluator, detail::MXKnownValuesScope& folded,
+MXExpressionPtr foldCall(PendingCall& call, MXMathEvaluator& evaluator, mxcalc::detail::MXKnownValuesScope& folded,
                          MXError* error) {
     const bool numeric = std::all_of(call.simplified.begin(), call.simplified.end(), [](const MXExpressionPtr& node) {
         return node->expressionType() == MXExpressionTypeNumber;
@@ -58,7 +58,7 @@ MXExpressionPtr foldCall(PendingCall& call, MXMathEvaluator& evaluator, detail::
 MXExpressionPtr MXFunctionExpression::simplifiedExpressionWithEvaluator(MXMathEvaluator* evaluator,
                                                                         MXError* error) const {
     MXMathEvaluator& folding = evaluator != nullptr ? *evaluator : MXMathEvaluator::defaultMathEvaluator();
-    detail::MXKnownValuesScope folded(folding);
+    mxcalc::detail::MXKnownValuesScope folded(folding);
     std::vector<PendingCall> open;
     open.push_back(pendingCall(*this));
     while (true) {
@@ -82,4 +82,4 @@ MXExpressionPtr MXFunctionExpression::simplifiedExpressionWithEvaluator(MXMathEv
     }
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace detail {
+namespace mxcalc::detail {
 
 namespace {
 bool sameNumber(const std::optional<MXNumber>& left, const std::optional<MXNumber>& right) {
@@ -85,4 +85,4 @@ MXExpressionPtr deepCopy(const MXFunctionExpression& root) {
     }
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

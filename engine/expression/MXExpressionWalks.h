@@ -6,7 +6,7 @@
 
 #include "engine/expression/MXExpressionNodes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 // Same kind and same value; function nodes: same lower-cased name and argument count.
 bool sameNodeValue(const MXExpression& left, const MXExpression& right);
@@ -42,4 +42,4 @@ void appendDescription(const MXExpression& root, std::u16string& text);
 // New function nodes throughout (lower-cased names); leaves copied by their own copy().
 MXExpressionPtr deepCopy(const MXFunctionExpression& root);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,7 +2,7 @@
 #include "engine/expression/MXExpressionWalks.h"
 #include "platform/text/MXText.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 std::shared_ptr<const MXFunctionExpression> MXFunctionExpression::make(std::u16string_view function,
                                                                        std::vector<MXExpressionPtr> arguments) {
@@ -44,4 +44,4 @@ std::u16string MXFunctionExpression::description() const {
     return text;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -1,7 +1,7 @@
 #include "engine/expression/MXExpressionNodes.h"
 #include "engine/expression/MXExpressionWalks.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXExpressionPtr MXNumberExpression::copy() const { return std::make_shared<MXNumberExpression>(number_); }
 
@@ -15,4 +15,4 @@ bool MXNumberExpression::isEqual(const MXExpression& other) const { return sameN
 
 std::u16string MXNumberExpression::description() const { return number_ ? number_->description() : u"(null)"; }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -1,7 +1,7 @@
 #include "engine/expression/MXExpressionNodes.h"
 #include "engine/expression/MXExpressionWalks.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXExpressionPtr MXVariableExpression::copy() const { return std::make_shared<MXVariableExpression>(variable_); }
 
@@ -15,4 +15,4 @@ bool MXVariableExpression::isEqual(const MXExpression& other) const { return sam
 
 std::u16string MXVariableExpression::description() const { return u"$" + variable_; }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

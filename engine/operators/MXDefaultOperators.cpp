@@ -56,7 +56,7 @@ std::vector<OperatorEntry> buildDefaultTable() {
 
 }  // namespace
 
-namespace detail {
+namespace mxcalc::detail {
 
 std::vector<MXMathOperatorPtr> defaultOperators() {
     static const std::vector<OperatorEntry> table = buildDefaultTable();
@@ -69,4 +69,4 @@ std::vector<MXMathOperatorPtr> defaultOperators() {
     return operators;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

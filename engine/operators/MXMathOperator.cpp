@@ -42,7 +42,7 @@ MXMathOperator::MXMathOperator(std::u16string function, std::vector<std::u16stri
     }
     tokens_ = lowercased(tokens);
     for (const auto& token : tokens_) {
-        if (!detail::isValidOperatorToken(token)) {
+        if (!mxcalc::detail::isValidOperatorToken(token)) {
             throw std::invalid_argument("Invalid operator token: " + MXToUtf8(token));
         }
     }
@@ -77,7 +77,7 @@ std::vector<MXMathOperatorPtr> MXMathOperator::infosForOperatorToken(std::u16str
     return MXMathOperatorSet::defaultOperatorSet()->operatorsForToken(token);
 }
 
-namespace detail {
+namespace mxcalc::detail {
 
 bool isValidOperatorToken(std::u16string_view token) {
     if (token.empty()) return false;
@@ -86,4 +86,4 @@ bool isValidOperatorToken(std::u16string_view token) {
     return !isWhitespaceUnit(first) && !isWhitespaceUnit(token.back());
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -14,7 +14,7 @@ int64_t referenceLevel(const MXMathOperatorPtr& reference) { return reference ? 
 
 MXMathOperatorSet::MXMathOperatorSet() : MXMathOperatorSet(Operators()) {}
 
-MXMathOperatorSet::MXMathOperatorSet(const Operators&) : operators_(detail::defaultOperators()) {
+MXMathOperatorSet::MXMathOperatorSet(const Operators&) : operators_(mxcalc::detail::defaultOperators()) {
     for (const auto& op : operators_) registerOperator(op);
     interpretsPercentSignAsModulo_ = true;
     percentTokenOperator_ = std::make_shared<MXMathOperator>(MXOperatorModulo, std::vector<std::u16string>{u"%"},

@@ -11,7 +11,7 @@
 #include "engine/operators/MXMathOperator.h"
 #include "engine/operators/MXOperatorCharacterSet.h"
 
-namespace detail {
+namespace mxcalc::detail {
 // Hash and equality that let the maps be searched with a string view.
 struct MXTextHash {
     using is_transparent = void;
@@ -21,7 +21,7 @@ struct MXTextEqual {
     using is_transparent = void;
     bool operator()(std::u16string_view a, std::u16string_view b) const { return a == b; }
 };
-}  // namespace detail
+}  // namespace mxcalc::detail
 
 class MXMathOperatorSet {
 public:
@@ -88,9 +88,9 @@ private:
     void refreshTokenFacts();
 
     Operators operators_;
-    std::unordered_map<std::u16string, MXMathOperatorPtr, detail::MXTextHash, detail::MXTextEqual>
+    std::unordered_map<std::u16string, MXMathOperatorPtr, mxcalc::detail::MXTextHash, mxcalc::detail::MXTextEqual>
         operatorsByFunction_;
-    std::unordered_map<std::u16string, Operators, detail::MXTextHash, detail::MXTextEqual> operatorsByToken_;
+    std::unordered_map<std::u16string, Operators, mxcalc::detail::MXTextHash, mxcalc::detail::MXTextEqual> operatorsByToken_;
     MXMathOperatorPtr percentTokenOperator_;
     bool interpretsPercentSignAsModulo_ = true;
     size_t maximumTokenLength_ = 0;

@@ -4,7 +4,7 @@
 
 #include "platform/text/MXText.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 char16_t lowercasedUnit(char16_t unit) {
     if (unit < 0x80) return (unit >= u'A' && unit <= u'Z') ? char16_t(unit + 32) : unit;
@@ -13,4 +13,4 @@ char16_t lowercasedUnit(char16_t unit) {
     return lowered.size() == 1 ? lowered[0] : unit;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -1,7 +1,7 @@
 #pragma once
 // Classes of single UTF-16 units shared by the operator set and the tokenizer.
 
-namespace detail {
+namespace mxcalc::detail {
 
 inline bool isDigitUnit(char16_t unit) { return unit >= u'0' && unit <= u'9'; }
 
@@ -18,4 +18,4 @@ inline bool isWhitespaceUnit(char16_t unit) {
 // text lower-cased unit by unit keeps its indexes.
 char16_t lowercasedUnit(char16_t unit);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

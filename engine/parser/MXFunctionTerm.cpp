@@ -6,7 +6,7 @@
 #include "engine/parser/MXTermArena.h"
 #include "engine/tokenizer/MXMathStringTokenizer.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 namespace {
 
@@ -137,4 +137,4 @@ MXExpressionPtr MXFunctionTerm::expressionOver(MXExpressionPtr first, MXError* e
     return MXExpression::functionExpressionWithFunction(functionName_, std::move(arguments), error);
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -5,7 +5,7 @@
 #include "engine/parser/MXParser.h"
 #include "engine/parser/MXTermArena.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 namespace {
 
@@ -218,4 +218,4 @@ void MXGroupReducer::storeSurvivors() {
     group_.setSubterms(head_ == None ? MXTermList(parser_.termArena().resource()) : terms(head_, None));
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

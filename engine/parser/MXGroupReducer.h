@@ -11,7 +11,7 @@
 
 #include "engine/parser/MXGroupTerm.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 class MXGroupReducer {
 public:
@@ -65,4 +65,4 @@ private:
     size_t highest_ = 0;
 };
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -7,7 +7,7 @@
 #include "engine/parser/MXTermArena.h"
 #include "engine/tokenizer/MXMathStringTokenizer.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 namespace {
 
@@ -84,4 +84,4 @@ MXExpressionPtr MXGroupTerm::expressionWithError(MXError* error) const {
     return nullptr;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

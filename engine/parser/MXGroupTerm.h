@@ -4,7 +4,7 @@
 
 #include "engine/parser/MXParserTerm.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 class MXGroupTerm : public MXParserTerm {
 public:
@@ -63,4 +63,4 @@ private:
 // writes error 1 "expression nested too deeply" when it does not.
 bool fitsNestingLimit(int depth, int height, MXError* error);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

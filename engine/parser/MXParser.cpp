@@ -35,7 +35,7 @@ MXExpressionPtr MXParser::parsedExpressionWithError(MXError* error) {
     tokenizer_->reset();
     arena_.release();
     associativities_.clear();
-    detail::MXGroupTerm* root = detail::MXParserTerm::rootTermWithTokenizer(*tokenizer_, arena_, error);
+    mxcalc::detail::MXGroupTerm* root = mxcalc::detail::MXParserTerm::rootTermWithTokenizer(*tokenizer_, arena_, error);
     if (root == nullptr || !root->resolveWithParser(*this, 0, error)) return nullptr;
     return root->expressionWithError(error);
 }

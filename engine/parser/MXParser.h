@@ -38,11 +38,11 @@ public:
     MXOperatorAssociativity associativityForOperatorToken(const MXMathStringToken& token);
 
     // Where the terms of the current parse live.
-    detail::MXTermArena& termArena() { return arena_; }
+    mxcalc::detail::MXTermArena& termArena() { return arena_; }
 
 private:
     std::unique_ptr<MXMathStringTokenizer> tokenizer_;
     std::shared_ptr<MXMathOperatorSet> operatorSet_;
-    detail::MXTermArena arena_;
+    mxcalc::detail::MXTermArena arena_;
     std::vector<std::pair<const MXMathOperator*, MXOperatorAssociativity>> associativities_;
 };

@@ -6,7 +6,7 @@
 #include "engine/parser/MXTermArena.h"
 #include "engine/tokenizer/MXMathStringTokenizer.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXGroupTerm* MXParserTerm::rootTermWithTokenizer(MXMathStringTokenizer& tokenizer, MXTermArena& arena,
                                                  MXError* error) {
@@ -108,4 +108,4 @@ bool MXOperatorTerm::resolveWithParser(MXParser&, int, MXError* error) {
     return false;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -13,7 +13,7 @@
 class MXMathStringTokenizer;
 class MXParser;
 
-namespace detail {
+namespace mxcalc::detail {
 
 class MXTermArena;
 class MXGroupTerm;
@@ -94,4 +94,4 @@ public:
 
 using MXTermList = std::pmr::vector<MXParserTerm*>;
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -7,7 +7,7 @@
 #include <new>
 #include <utility>
 
-namespace detail {
+namespace mxcalc::detail {
 
 class MXTermArena {
 public:
@@ -29,4 +29,4 @@ private:
     std::pmr::monotonic_buffer_resource resource_{buffer_.data(), buffer_.size()};
 };
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -14,7 +14,7 @@ MXExpressionRewriter& MXExpressionRewriter::defaultRewriter() {
 
 void MXExpressionRewriter::addRewriteRule(std::u16string_view replacement, std::u16string_view templateText,
                                           std::u16string_view condition) {
-    if (auto rule = detail::MXRewriteRule::rewriteRuleWithTemplate(templateText, replacement, condition))
+    if (auto rule = mxcalc::detail::MXRewriteRule::rewriteRuleWithTemplate(templateText, replacement, condition))
         rewriteRules_.push_back(std::move(rule));
 }
 
@@ -67,7 +67,7 @@ MXExpressionPtr MXExpressionRewriter::applyRules(MXExpressionPtr expression, MXM
                                                  bool& changed) const {
     // By index and by owning pointer: a condition may call host code that adds rules.
     for (size_t i = 0; i < rewriteRules_.size() && expression; ++i) {
-        const detail::MXRewriteRulePtr rule = rewriteRules_[i];
+        const mxcalc::detail::MXRewriteRulePtr rule = rewriteRules_[i];
         MXExpressionPtr rewritten = rewriteExpression(expression, *rule, evaluator);
         if (rewritten == expression) continue;
         changed = true;
@@ -77,8 +77,8 @@ MXExpressionPtr MXExpressionRewriter::applyRules(MXExpressionPtr expression, MXM
 }
 
 MXExpressionPtr MXExpressionRewriter::rewriteExpression(const MXExpressionPtr& expression,
-                                                        const detail::MXRewriteRule& rule,
+                                                        const mxcalc::detail::MXRewriteRule& rule,
                                                         MXMathEvaluator& evaluator) {
     auto replace = [&](const MXExpressionPtr& node) { return rule.replacementForExpression(node, evaluator); };
-    return detail::rebuildTree(expression, replace, false);
+    return mxcalc::detail::rebuildTree(expression, replace, false);
 }

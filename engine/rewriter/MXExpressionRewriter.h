@@ -20,7 +20,7 @@ public:
     // A rule that cannot be created is logged and not added.
     void addRewriteRule(std::u16string_view replacement, std::u16string_view templateText,
                         std::u16string_view condition = {});
-    const std::vector<detail::MXRewriteRulePtr>& rewriteRules() const { return rewriteRules_; }
+    const std::vector<mxcalc::detail::MXRewriteRulePtr>& rewriteRules() const { return rewriteRules_; }
 
     // The simplified tree after the last pass that changed it. Gives up after
     // kMaximumPasses passes, or when a pass grows the tree beyond kMaximumNodes nodes or twice
@@ -36,8 +36,8 @@ private:
     // Every rule once over the tree; `changed` tells whether any of them rewrote something.
     MXExpressionPtr applyRules(MXExpressionPtr expression, MXMathEvaluator& evaluator, bool& changed) const;
     // One rule, top-down: a rewritten node is not searched again in this pass.
-    static MXExpressionPtr rewriteExpression(const MXExpressionPtr& expression, const detail::MXRewriteRule& rule,
+    static MXExpressionPtr rewriteExpression(const MXExpressionPtr& expression, const mxcalc::detail::MXRewriteRule& rule,
                                              MXMathEvaluator& evaluator);
 
-    std::vector<detail::MXRewriteRulePtr> rewriteRules_;
+    std::vector<mxcalc::detail::MXRewriteRulePtr> rewriteRules_;
 };

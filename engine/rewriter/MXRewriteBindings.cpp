@@ -1,6 +1,6 @@
 #include "engine/rewriter/MXRewriteBindings.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 const MXExpressionPtr* MXRewriteBindings::find(std::u16string_view name) const {
     for (const auto& [bound, expression] : entries_)
@@ -14,4 +14,4 @@ bool MXRewriteBindings::bind(std::u16string_view name, const MXExpressionPtr& ex
     return true;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

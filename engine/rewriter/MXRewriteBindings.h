@@ -7,7 +7,7 @@
 
 #include "engine/expression/MXExpression.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 // Placeholder name ("__exp1", "__num2", ...) to the sub-expression it matched. A template
 // has few placeholders, so a short list searched in order serves best.
@@ -29,4 +29,4 @@ private:
     std::vector<Entry> entries_;
 };
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -6,7 +6,7 @@
 #include "platform/log/MXLog.h"
 #include "platform/text/MXText.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXRewriteRule::MXRewriteRule(MXExpressionPtr predicate, MXExpressionPtr pattern, MXExpressionPtr condition)
     : predicate_(std::move(predicate)), pattern_(std::move(pattern)), condition_(std::move(condition)) {}
@@ -67,4 +67,4 @@ std::u16string MXRewriteRule::description() const {
     return MXFromUtf8(identity) + u" (" + predicate_->description() + u" => " + pattern_->description() + u")";
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -8,7 +8,7 @@
 #include "engine/expression/MXExpression.h"
 #include "engine/rewriter/MXRewriteBindings.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 class MXRewriteRule {
 public:
@@ -59,4 +59,4 @@ private:
 
 using MXRewriteRulePtr = std::shared_ptr<const MXRewriteRule>;
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -9,7 +9,7 @@
 #include "engine/expression/MXExpressionNodes.h"
 #include "engine/rewriter/MXTreeRebuilding.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 namespace {
 
@@ -73,4 +73,4 @@ MXExpressionPtr MXRewriteRule::expressionByApplyingReplacements(const MXRewriteB
     return rebuildTree(pattern, replace, true);
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -7,7 +7,7 @@
 
 #include "engine/expression/MXExpressionNodes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 // `replace(node)` gives the node's replacement, or null to keep it and go on into its
 // arguments (a leaf given null stays as it is). A function node gone into is rebuilt over
@@ -62,4 +62,4 @@ MXExpressionPtr rebuildTree(const MXExpressionPtr& root, Replace replace, bool r
     }
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -9,7 +9,7 @@ namespace {
 
 std::u16string lowercasedUnits(std::u16string_view text) {
     std::u16string lowered(text);
-    for (char16_t& unit : lowered) unit = detail::lowercasedUnit(unit);
+    for (char16_t& unit : lowered) unit = mxcalc::detail::lowercasedUnit(unit);
     return lowered;
 }
 
@@ -83,7 +83,7 @@ void MXMathStringTokenizer::appendToken(std::optional<MXMathStringToken>&& token
 void MXMathStringTokenizer::didParseToken(const std::optional<MXMathStringToken>&) {}
 
 void MXMathStringTokenizer::skipWhitespace() {
-    while (detail::isWhitespaceUnit(peekNextCharacter())) nextCharacter();
+    while (mxcalc::detail::isWhitespaceUnit(peekNextCharacter())) nextCharacter();
 }
 
 bool MXMathStringTokenizer::fail(MXErrorCode code, const char16_t* message, size_t restoreTo) {
@@ -110,7 +110,7 @@ std::optional<MXMathStringToken> MXMathStringTokenizer::nextToken() {
     const char16_t unit = peekNextCharacter();
     if (unit == u'\0') return std::nullopt;
     std::optional<MXMathStringToken> token;
-    if (detail::isDigitUnit(unit) || unit == u'.') {
+    if (mxcalc::detail::isDigitUnit(unit) || unit == u'.') {
         token = parseNumber();
     } else if (unit == u'"' || unit == u'\'') {
         token = parseStringVariable();

@@ -43,17 +43,17 @@ std::optional<MXMathStringToken> MXMathStringTokenizer::parseNumber() {
         characterIndex_ += 2;
         return parseHexNumber();
     }
-    while (detail::isDigitUnit(peekNextCharacter())) nextCharacter();
+    while (mxcalc::detail::isDigitUnit(peekNextCharacter())) nextCharacter();
     if (peekNextCharacter() == u'.') {
         nextCharacter();
-        while (detail::isDigitUnit(peekNextCharacter())) nextCharacter();
+        while (mxcalc::detail::isDigitUnit(peekNextCharacter())) nextCharacter();
     }
     const size_t mantissaEnd = characterIndex_;
     if (peekNextCharacter() == u'e' || peekNextCharacter() == u'E') {
         nextCharacter();
         if (peekNextCharacter() == u'-' || peekNextCharacter() == u'+') nextCharacter();
-        if (!detail::isDigitUnit(peekNextCharacter())) characterIndex_ = mantissaEnd;
-        while (detail::isDigitUnit(peekNextCharacter())) nextCharacter();
+        if (!mxcalc::detail::isDigitUnit(peekNextCharacter())) characterIndex_ = mantissaEnd;
+        while (mxcalc::detail::isDigitUnit(peekNextCharacter())) nextCharacter();
     }
     const size_t length = characterIndex_ - start;
     if (length == 0 || (length == 1 && characters_[start] == u'.')) {
@@ -82,7 +82,7 @@ std::u16string_view MXMathStringTokenizer::readIdentifier() {
         nextCharacter();
         return std::u16string_view(characters_).substr(start, 1);
     }
-    for (char16_t unit = first; unit != u'\0' && !detail::isWhitespaceUnit(unit) && !operatorCharacters_->contains(unit);
+    for (char16_t unit = first; unit != u'\0' && !mxcalc::detail::isWhitespaceUnit(unit) && !operatorCharacters_->contains(unit);
          unit = peekNextCharacter()) {
         nextCharacter();
     }

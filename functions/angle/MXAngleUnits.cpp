@@ -4,7 +4,7 @@
 
 #include "engine/evaluator/MXMathEvaluator.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 MXExpressionPtr wrapInDegreeMode(const MXExpressionPtr& expression, const MXMathEvaluator* evaluator,
@@ -28,4 +28,4 @@ MXExpressionPtr MXRTOD(const MXExpressionPtr& expression, const MXMathEvaluator*
     return wrapInDegreeMode(expression, evaluator, u"rtod", error);
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -6,7 +6,7 @@
 
 class MXMathEvaluator;
 
-namespace detail {
+namespace mxcalc::detail {
 
 // Degrees to radians for an argument node: dtor(expression) in degree mode, unless the
 // expression already is a dtor call. A missing evaluator counts as radian mode.
@@ -16,4 +16,4 @@ MXExpressionPtr MXDTOR(const MXExpressionPtr& expression, const MXMathEvaluator*
 // expression already is an rtod call. A missing evaluator counts as radian mode.
 MXExpressionPtr MXRTOD(const MXExpressionPtr& expression, const MXMathEvaluator* evaluator, MXError* error);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

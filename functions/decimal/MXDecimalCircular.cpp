@@ -50,7 +50,7 @@ MXDecimalRecord alternatingSeries(MXDecimalRecord x, MXDecimalRecord start, int 
     return sum;
 }
 
-MXDecimalRecord negated(MXDecimalRecord x) { return detail::MXDecimalWithSign(x, !x.negative); }
+MXDecimalRecord negated(MXDecimalRecord x) { return mxcalc::detail::MXDecimalWithSign(x, !x.negative); }
 
 // A non-negative argument as r + quadrant x pi/2.
 struct Reduced {
@@ -62,20 +62,20 @@ struct Reduced {
 MXDecimalRecord reducedByTwoPi(MXDecimalRecord magnitude) {
     const MXDecimalRecord reduced = MXDecimalMod2Pi(magnitude);
     const MXDecimalRecord bound = MXDecimalFromInteger(kLargestReducedArgument);
-    if (detail::MXDecimalCompare(detail::MXDecimalMagnitude(reduced), bound) == 1) return MXDecimalNAN();
+    if (mxcalc::detail::MXDecimalCompare(mxcalc::detail::MXDecimalMagnitude(reduced), bound) == 1) return MXDecimalNAN();
     return MXDecimalIsNegative(reduced) ? MXDecimalAdd(reduced, MXDecimal2Pi()) : reduced;
 }
 
 // Cody-Waite reduction: k = nearest integer to x / (pi/2), then r = x - k high - k middle
 // - k low. The first subtraction is exact, and the later ones round only the small rest.
 Reduced reducedByHalfPi(MXDecimalRecord magnitude) {
-    const MXDecimalRecord limit = detail::MXDecimalFromParts(1, kExactReductionDigits);
-    if (detail::MXDecimalCompare(magnitude, limit) == 1) magnitude = reducedByTwoPi(magnitude);
+    const MXDecimalRecord limit = mxcalc::detail::MXDecimalFromParts(1, kExactReductionDigits);
+    if (mxcalc::detail::MXDecimalCompare(magnitude, limit) == 1) magnitude = reducedByTwoPi(magnitude);
     const MXDecimalRecord quotient = MXDecimalDivide(magnitude, MXDecimalPi_2());
     MXDecimalRecord k;
     MXDecimalRecordRound(&k, &quotient, 0, MXRoundBankers);
     if (k.isZero()) return {magnitude, 0};
-    const detail::MXDecimalPi_2Parts& parts = detail::MXDecimalPi_2Split();
+    const mxcalc::detail::MXDecimalPi_2Parts& parts = mxcalc::detail::MXDecimalPi_2Split();
     MXDecimalRecord r = MXDecimalSubtract(magnitude, MXDecimalMultiply(k, parts.high));
     r = MXDecimalSubtract(r, MXDecimalMultiply(k, parts.middle));
     r = MXDecimalSubtract(r, MXDecimalMultiply(k, parts.low));
@@ -103,15 +103,15 @@ MXDecimalRecord cosine(const Reduced& reduced) {
 }  // namespace
 
 MXDecimalRecord MXDecimalSin(MXDecimalRecord x) {
-    return sine(x, reducedByHalfPi(detail::MXDecimalMagnitude(x)));
+    return sine(x, reducedByHalfPi(mxcalc::detail::MXDecimalMagnitude(x)));
 }
 
-MXDecimalRecord MXDecimalCos(MXDecimalRecord x) { return cosine(reducedByHalfPi(detail::MXDecimalMagnitude(x))); }
+MXDecimalRecord MXDecimalCos(MXDecimalRecord x) { return cosine(reducedByHalfPi(mxcalc::detail::MXDecimalMagnitude(x))); }
 
 // A cosine that rounds to zero at 34 places marks an odd multiple of pi/2: the division
 // by that zero gives not-a-number. Elsewhere the cosine keeps all its digits.
 MXDecimalRecord MXDecimalTan(MXDecimalRecord x) {
-    const Reduced reduced = reducedByHalfPi(detail::MXDecimalMagnitude(x));
+    const Reduced reduced = reducedByHalfPi(mxcalc::detail::MXDecimalMagnitude(x));
     const MXDecimalRecord cosineValue = cosine(reduced);
     MXDecimalRecord rounded;
     MXDecimalRecordRound(&rounded, &cosineValue, kTangentCosinePlaces, MXRoundBankers);

@@ -65,7 +65,7 @@ MXDecimalRecord digitRange(std::string_view digits, size_t from, size_t to) {
 
 }  // namespace
 
-namespace detail {
+namespace mxcalc::detail {
 
 const MXDecimalPi_2Parts& MXDecimalPi_2Split() {
     static const MXDecimalPi_2Parts parts = [] {
@@ -79,7 +79,7 @@ const MXDecimalPi_2Parts& MXDecimalPi_2Split() {
     return parts;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail
 
 MXDecimalRecord MXDecimalNAN() {
     static const MXDecimalRecord value = MXDecimalRecord::notANumber();

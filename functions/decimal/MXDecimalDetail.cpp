@@ -1,7 +1,7 @@
 // Scaling by powers of ten.
 #include "functions/decimal/MXDecimalDetail.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXDecimalRecord MXDecimalScaledByPowerOfTen(MXDecimalRecord x, int power) {
     // Two steps keep each factor inside the exponent range and the intermediate near x.
@@ -10,4 +10,4 @@ MXDecimalRecord MXDecimalScaledByPowerOfTen(MXDecimalRecord x, int power) {
     return MXDecimalMultiply(x, MXDecimalFromParts(1, power - first));
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -5,7 +5,7 @@
 
 #include "functions/decimal/MXDecimalMath.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 inline int MXDecimalCompare(MXDecimalRecord a, MXDecimalRecord b) {
     return MXDecimalRecordCompare(&a, &b);
@@ -58,4 +58,4 @@ bool MXDecimalPowersAgree(MXDecimalRecord a, uint64_t m, MXDecimalRecord b, int6
 // value: the short number that x approximates, for a check whether it is the exact result.
 std::optional<MXDecimalRecord> MXDecimalShortNeighbour(MXDecimalRecord x, int digits);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -3,7 +3,7 @@
 // identity between integer powers can.
 #include "functions/decimal/MXDecimalDetail.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // Closer than this (relative) to a short number, an approximation may stand for it.
@@ -51,4 +51,4 @@ std::optional<MXDecimalRecord> MXDecimalShortNeighbour(MXDecimalRecord x, int di
     return rounded;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

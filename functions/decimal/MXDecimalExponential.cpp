@@ -10,7 +10,7 @@
 
 #include "functions/decimal/MXDecimalDetail.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 constexpr int kLastTerm = 20;
@@ -125,6 +125,6 @@ MXDecimalRecord MXDecimalExpm1(MXDecimalRecord x) {
     return MXDecimalSubtract(::MXDecimalExp(x), MXDecimalOne());
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail
 
-MXDecimalRecord MXDecimalExp(MXDecimalRecord x) { return detail::MXDecimalScaledExp(x, MXDecimalOne()); }
+MXDecimalRecord MXDecimalExp(MXDecimalRecord x) { return mxcalc::detail::MXDecimalScaledExp(x, MXDecimalOne()); }

@@ -5,7 +5,7 @@
 // small for it become 0).
 #include "platform/decimal/MXDecimalRecord.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 // e^x x factor; the factor is applied before the final scaling, so only the product
 // decides whether the result fits.
@@ -15,4 +15,4 @@ MXDecimalRecord MXDecimalExpm1(MXDecimalRecord x);
 // ln(1 + u), accurate relative to the result also for u near 0.
 MXDecimalRecord MXDecimalLog1p(MXDecimalRecord u);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

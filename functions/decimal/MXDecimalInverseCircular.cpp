@@ -95,25 +95,25 @@ MXDecimalRecord twiceArcTangentOfRoot(MXDecimalRecord ratio) {
     return MXDecimalMultiply(MXDecimalTwo(), MXDecimalAtan(MXDecimalSqrt(ratio)));
 }
 
-bool isOne(MXDecimalRecord x) { return detail::MXDecimalCompare(x, MXDecimalOne()) == 0; }
+bool isOne(MXDecimalRecord x) { return mxcalc::detail::MXDecimalCompare(x, MXDecimalOne()) == 0; }
 
-bool isBelowOne(MXDecimalRecord x) { return detail::MXDecimalCompare(x, MXDecimalOne()) == -1; }
+bool isBelowOne(MXDecimalRecord x) { return mxcalc::detail::MXDecimalCompare(x, MXDecimalOne()) == -1; }
 
 }  // namespace
 
 MXDecimalRecord MXDecimalAtan(MXDecimalRecord x) {
     if (x.isNaN) return x;
-    const MXDecimalRecord a = detail::MXDecimalMagnitude(x);
+    const MXDecimalRecord a = mxcalc::detail::MXDecimalMagnitude(x);
     const MXDecimalRecord angle = isBelowOne(a) || isOne(a)
         ? arcTangentOfFraction(a)
         : MXDecimalSubtract(MXDecimalPi_2(), arcTangentOfFraction(MXDecimalInverse(a)));
-    return detail::MXDecimalWithSign(angle, x.negative);
+    return mxcalc::detail::MXDecimalWithSign(angle, x.negative);
 }
 
 MXDecimalRecord MXDecimalAsin(MXDecimalRecord x) {
     if (x.isNaN) return x;
-    const MXDecimalRecord a = detail::MXDecimalMagnitude(x);
-    if (isOne(a)) return detail::MXDecimalWithSign(MXDecimalPi_2(), x.negative);
+    const MXDecimalRecord a = mxcalc::detail::MXDecimalMagnitude(x);
+    if (isOne(a)) return mxcalc::detail::MXDecimalWithSign(MXDecimalPi_2(), x.negative);
     if (!isBelowOne(a)) return MXDecimalNAN();
     const MXDecimalRecord one = MXDecimalOne();
     const MXDecimalRecord cosine =
@@ -123,7 +123,7 @@ MXDecimalRecord MXDecimalAsin(MXDecimalRecord x) {
 
 MXDecimalRecord MXDecimalAcos(MXDecimalRecord x) {
     if (x.isNaN) return x;
-    const MXDecimalRecord a = detail::MXDecimalMagnitude(x);
+    const MXDecimalRecord a = mxcalc::detail::MXDecimalMagnitude(x);
     if (!isBelowOne(a) && !isOne(a)) return MXDecimalNAN();
     if (isOne(a) && x.negative) return MXDecimalPi();
     const MXDecimalRecord one = MXDecimalOne();
@@ -132,7 +132,7 @@ MXDecimalRecord MXDecimalAcos(MXDecimalRecord x) {
 
 MXDecimalRecord MXDecimalAsec(MXDecimalRecord x) {
     if (x.isNaN) return x;
-    const MXDecimalRecord a = detail::MXDecimalMagnitude(x);
+    const MXDecimalRecord a = mxcalc::detail::MXDecimalMagnitude(x);
     if (isBelowOne(a)) return MXDecimalNAN();
     if (isOne(a) && x.negative) return MXDecimalPi();
     const MXDecimalRecord one = MXDecimalOne();
@@ -141,7 +141,7 @@ MXDecimalRecord MXDecimalAsec(MXDecimalRecord x) {
 
 MXDecimalRecord MXDecimalAcsc(MXDecimalRecord x) {
     if (x.isNaN) return x;
-    const MXDecimalRecord a = detail::MXDecimalMagnitude(x);
+    const MXDecimalRecord a = mxcalc::detail::MXDecimalMagnitude(x);
     if (isBelowOne(a)) return MXDecimalNAN();
     const MXDecimalRecord one = MXDecimalOne();
     // acsc a = atan(1 / sqrt(a^2 - 1)).
@@ -149,12 +149,12 @@ MXDecimalRecord MXDecimalAcsc(MXDecimalRecord x) {
         ? a
         : MXDecimalSqrt(MXDecimalMultiply(MXDecimalSubtract(a, one), MXDecimalAdd(a, one)));
     const MXDecimalRecord angle = cotangent.isZero() ? MXDecimalPi_2() : MXDecimalAtan(MXDecimalInverse(cotangent));
-    return detail::MXDecimalWithSign(angle, x.negative);
+    return mxcalc::detail::MXDecimalWithSign(angle, x.negative);
 }
 
 MXDecimalRecord MXDecimalAcot(MXDecimalRecord x) {
     if (x.isNaN) return x;
     if (x.isZero()) return MXDecimalPi_2();
-    if (x.negative) return MXDecimalAdd(MXDecimalPi_2(), MXDecimalAtan(detail::MXDecimalMagnitude(x)));
+    if (x.negative) return MXDecimalAdd(MXDecimalPi_2(), MXDecimalAtan(mxcalc::detail::MXDecimalMagnitude(x)));
     return MXDecimalAtan(MXDecimalInverse(x));
 }

@@ -18,11 +18,11 @@ MXDecimalRecord asinhOfMagnitude(MXDecimalRecord a) {
     const MXDecimalRecord root = MXDecimalSqrt(MXDecimalAdd(square, one));
     if (estimate > kSmallArgument) return MXDecimalLn(MXDecimalAdd(a, root));
     // ln(1 + a + a^2 / (1 + sqrt(1 + a^2))), the same as ln(a + sqrt(a^2 + 1)).
-    return detail::MXDecimalLog1p(MXDecimalAdd(a, MXDecimalDivide(square, MXDecimalAdd(one, root))));
+    return mxcalc::detail::MXDecimalLog1p(MXDecimalAdd(a, MXDecimalDivide(square, MXDecimalAdd(one, root))));
 }
 
 // 1/2 ln(1 + u), the inverse hyperbolic tangent for u = 2a / (1 - a).
-MXDecimalRecord halfLog1p(MXDecimalRecord u) { return MXDecimalMultiply(detail::MXDecimalLog1p(u), detail::MXDecimalHalf()); }
+MXDecimalRecord halfLog1p(MXDecimalRecord u) { return MXDecimalMultiply(mxcalc::detail::MXDecimalLog1p(u), mxcalc::detail::MXDecimalHalf()); }
 
 // acosh(1 + d) for d >= 0: ln(1 + d + sqrt(d (d + 2))), which keeps its digits near d = 0,
 // or ln(1 + d) + ln 2 once d^2 + 2d is (1 + d)^2 within the record's digits.
@@ -31,20 +31,20 @@ MXDecimalRecord acoshOfOnePlus(MXDecimalRecord d) {
         return MXDecimalAdd(MXDecimalLn(MXDecimalAdd(d, MXDecimalOne())), MXDecimalLn2());
     }
     const MXDecimalRecord root = MXDecimalSqrt(MXDecimalMultiply(d, MXDecimalAdd(d, MXDecimalTwo())));
-    return detail::MXDecimalLog1p(MXDecimalAdd(d, root));
+    return mxcalc::detail::MXDecimalLog1p(MXDecimalAdd(d, root));
 }
 
-bool isBelowOne(MXDecimalRecord x) { return detail::MXDecimalCompare(x, MXDecimalOne()) == -1; }
+bool isBelowOne(MXDecimalRecord x) { return mxcalc::detail::MXDecimalCompare(x, MXDecimalOne()) == -1; }
 
 bool magnitudeBelowOne(MXDecimalRecord x) {
-    return detail::MXDecimalCompare(detail::MXDecimalMagnitude(x), MXDecimalOne()) == -1;
+    return mxcalc::detail::MXDecimalCompare(mxcalc::detail::MXDecimalMagnitude(x), MXDecimalOne()) == -1;
 }
 
 }  // namespace
 
 MXDecimalRecord MXDecimalAsinh(MXDecimalRecord x) {
     if (x.isNaN) return x;
-    return detail::MXDecimalWithSign(asinhOfMagnitude(detail::MXDecimalMagnitude(x)), x.negative);
+    return mxcalc::detail::MXDecimalWithSign(asinhOfMagnitude(mxcalc::detail::MXDecimalMagnitude(x)), x.negative);
 }
 
 MXDecimalRecord MXDecimalAcosh(MXDecimalRecord x) {
@@ -54,24 +54,24 @@ MXDecimalRecord MXDecimalAcosh(MXDecimalRecord x) {
 
 MXDecimalRecord MXDecimalAtanh(MXDecimalRecord x) {
     if (x.isNaN || !magnitudeBelowOne(x)) return MXDecimalNAN();
-    const MXDecimalRecord a = detail::MXDecimalMagnitude(x);
+    const MXDecimalRecord a = mxcalc::detail::MXDecimalMagnitude(x);
     const MXDecimalRecord u =
         MXDecimalDivide(MXDecimalMultiply(a, MXDecimalTwo()), MXDecimalSubtract(MXDecimalOne(), a));
-    return detail::MXDecimalWithSign(halfLog1p(u), x.negative);
+    return mxcalc::detail::MXDecimalWithSign(halfLog1p(u), x.negative);
 }
 
 MXDecimalRecord MXDecimalAcsch(MXDecimalRecord x) { return MXDecimalAsinh(MXDecimalInverse(x)); }
 
 // acosh(1/x), with 1/x - 1 formed as (1 - x) / x.
 MXDecimalRecord MXDecimalAsech(MXDecimalRecord x) {
-    if (x.isNaN || x.isZero() || x.negative || detail::MXDecimalCompare(x, MXDecimalOne()) == 1) return MXDecimalNAN();
+    if (x.isNaN || x.isZero() || x.negative || mxcalc::detail::MXDecimalCompare(x, MXDecimalOne()) == 1) return MXDecimalNAN();
     return acoshOfOnePlus(MXDecimalDivide(MXDecimalSubtract(MXDecimalOne(), x), x));
 }
 
 // atanh(1/x) = 1/2 ln(1 + 2 / (|x| - 1)) with the sign of x.
 MXDecimalRecord MXDecimalAcoth(MXDecimalRecord x) {
     if (x.isNaN || magnitudeBelowOne(x)) return MXDecimalNAN();
-    const MXDecimalRecord gap = MXDecimalSubtract(detail::MXDecimalMagnitude(x), MXDecimalOne());
+    const MXDecimalRecord gap = MXDecimalSubtract(mxcalc::detail::MXDecimalMagnitude(x), MXDecimalOne());
     if (gap.isZero()) return MXDecimalNAN();
-    return detail::MXDecimalWithSign(halfLog1p(MXDecimalDivide(MXDecimalTwo(), gap)), x.negative);
+    return mxcalc::detail::MXDecimalWithSign(halfLog1p(MXDecimalDivide(MXDecimalTwo(), gap)), x.negative);
 }

@@ -10,7 +10,7 @@
 #include "functions/decimal/MXDecimalDetail.h"
 #include "functions/decimal/MXDecimalExponential.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // u for which ln(1 + u) lies within the reach of the e^z - 1 core.
@@ -36,7 +36,7 @@ MXDecimalRecord MXDecimalLog1p(MXDecimalRecord u) {
     return MXDecimalLn(MXDecimalAdd(MXDecimalOne(), u));
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail
 
 namespace {
 
@@ -54,7 +54,7 @@ MXDecimalRecord exactWherePossible(MXDecimalRecord quotient, MXDecimalRecord x, 
     for (int q = 1; q <= kLargestDenominator; ++q) {
         const double p = std::nearbyint(estimate * q);
         if (std::fabs(estimate * q - p) > kFractionTolerance || std::fabs(p) > kLargestNumerator) continue;
-        if (detail::MXDecimalPowersAgree(x, static_cast<uint64_t>(q), base, static_cast<int64_t>(p))) {
+        if (mxcalc::detail::MXDecimalPowersAgree(x, static_cast<uint64_t>(q), base, static_cast<int64_t>(p))) {
             return MXDecimalDivide(MXDecimalFromInteger(static_cast<int64_t>(p)), MXDecimalFromInteger(q));
         }
     }
@@ -71,16 +71,16 @@ MXDecimalRecord logarithm(MXDecimalRecord x, MXDecimalRecord base, MXDecimalReco
 MXDecimalRecord MXDecimalLn(MXDecimalRecord y) {
     if (!isPositive(y)) return MXDecimalNAN();
     const double estimate = MXDoubleFromDecimal(y);
-    if (detail::withinCore(estimate - 1)) return detail::log1pCore(MXDecimalSubtract(y, MXDecimalOne()));
+    if (mxcalc::detail::withinCore(estimate - 1)) return mxcalc::detail::log1pCore(MXDecimalSubtract(y, MXDecimalOne()));
     // y = 10^tens x reduced with reduced in [0.3, 3.2].
     const int tens = static_cast<int>(std::lround(std::log10(estimate)));
-    const MXDecimalRecord reduced = detail::MXDecimalScaledByPowerOfTen(y, -tens);
-    const MXDecimalRecord logOfReduced = detail::log1pCore(MXDecimalSubtract(reduced, MXDecimalOne()));
+    const MXDecimalRecord reduced = mxcalc::detail::MXDecimalScaledByPowerOfTen(y, -tens);
+    const MXDecimalRecord logOfReduced = mxcalc::detail::log1pCore(MXDecimalSubtract(reduced, MXDecimalOne()));
     return MXDecimalAdd(MXDecimalMultiply(MXDecimalFromInteger(tens), MXDecimalLn10()), logOfReduced);
 }
 
 MXDecimalRecord MXDecimalLog10(MXDecimalRecord x) {
-    return logarithm(x, detail::MXDecimalFromParts(1, 1), MXDecimalLn10());
+    return logarithm(x, mxcalc::detail::MXDecimalFromParts(1, 1), MXDecimalLn10());
 }
 
 MXDecimalRecord MXDecimalLog2(MXDecimalRecord x) { return logarithm(x, MXDecimalTwo(), MXDecimalLn2()); }

@@ -39,7 +39,7 @@ constexpr int kLargestScale = 200;
 constexpr uint64_t kLargestRootScale = 120;
 constexpr int kMantissaDigits = 38;
 
-MXDecimalRecord half() { return detail::MXDecimalHalf(); }
+MXDecimalRecord half() { return mxcalc::detail::MXDecimalHalf(); }
 
 bool isOddInteger(MXDecimalRecord y) { return y.exponent == 0 && (y.mantissa & 1) != 0; }
 
@@ -50,7 +50,7 @@ MXDecimalRecord truncated(MXDecimalRecord y) {
 }
 
 MXDecimalRecord scaled(MXDecimalRecord x, int tens) {
-    return detail::MXDecimalScaledByPowerOfTen(x, std::clamp(tens, -kLargestScale, kLargestScale));
+    return mxcalc::detail::MXDecimalScaledByPowerOfTen(x, std::clamp(tens, -kLargestScale, kLargestScale));
 }
 
 // x^n for x > 0 and |n| < 2^63. A negative power is 1 / (x^a x^a x^b) with a = ceil(|n| / 3):
@@ -81,11 +81,11 @@ struct ScaledValue {
 
 ScaledValue fractionalPower(MXDecimalRecord x, MXDecimalRecord f) {
     const int e = static_cast<int>(std::lround(std::log10(MXDoubleFromDecimal(x))));
-    const MXDecimalRecord m = detail::MXDecimalScaledByPowerOfTen(x, -e);
+    const MXDecimalRecord m = mxcalc::detail::MXDecimalScaledByPowerOfTen(x, -e);
     const MXDecimalRecord fLnM = MXDecimalMultiply(f, MXDecimalLn(m));
     if (e == 0) return {MXDecimalExp(fLnM), 0};
     // f e = K + g with |g| <= 1/2: f = high + low, high e and low e are exact.
-    const MXDecimalRecord high = detail::MXDecimalRoundedToDigits(f, kSplitDigits);
+    const MXDecimalRecord high = mxcalc::detail::MXDecimalRoundedToDigits(f, kSplitDigits);
     const MXDecimalRecord low = MXDecimalSubtract(f, high);
     const MXDecimalRecord exponent = MXDecimalFromInteger(e);
     const MXDecimalRecord highTimesE = MXDecimalMultiply(high, exponent);
@@ -106,24 +106,24 @@ MXDecimalRecord hugeExponentPower(MXDecimalRecord x, MXDecimalRecord y) {
     if (std::fabs(MXDoubleFromDecimal(d)) >= kNearOne) return MXDecimalExp(MXDecimalMultiply(y, MXDecimalLn(x)));
     const MXDecimalRecord third = MXDecimalDivide(d, MXDecimalFromInteger(3));
     const MXDecimalRecord c = MXDecimalMultiply(MXDecimalMultiply(d, d), MXDecimalSubtract(third, half()));
-    const MXDecimalRecord leading = detail::MXDecimalRoundedToDigits(y, kLeadingDigits);
+    const MXDecimalRecord leading = mxcalc::detail::MXDecimalRoundedToDigits(y, kLeadingDigits);
     const MXDecimalRecord r =
         MXDecimalAdd(MXDecimalMultiply(MXDecimalSubtract(y, leading), d), MXDecimalMultiply(y, c));
     const MXDecimalRecord growth = MXDecimalExp(MXDecimalMultiply(leading, d));
-    return MXDecimalAdd(growth, MXDecimalMultiply(growth, detail::MXDecimalExpm1(r)));
+    return MXDecimalAdd(growth, MXDecimalMultiply(growth, mxcalc::detail::MXDecimalExpm1(r)));
 }
 
 MXDecimalRecord positivePower(MXDecimalRecord x, MXDecimalRecord y) {
     if (std::fabs(MXDoubleFromDecimal(y)) >= kHugeExponent) return hugeExponentPower(x, y);
     const MXDecimalRecord whole = truncated(y);
-    const auto count = static_cast<int64_t>(MXUIntegerFromDecimal(detail::MXDecimalMagnitude(whole)));
+    const auto count = static_cast<int64_t>(MXUIntegerFromDecimal(mxcalc::detail::MXDecimalMagnitude(whole)));
     const int64_t n = whole.negative ? -count : count;
     const MXDecimalRecord wholePower = integerPower(x, n);
     const MXDecimalRecord f = MXDecimalSubtract(y, whole);
     if (f.isZero() || wholePower.isNaN || wholePower.isZero()) return wholePower;
-    const int lead = detail::MXDecimalLeadingExponent(wholePower);
+    const int lead = mxcalc::detail::MXDecimalLeadingExponent(wholePower);
     const ScaledValue rest = fractionalPower(x, f);
-    const MXDecimalRecord normalized = detail::MXDecimalScaledByPowerOfTen(wholePower, -lead);
+    const MXDecimalRecord normalized = mxcalc::detail::MXDecimalScaledByPowerOfTen(wholePower, -lead);
     const MXDecimalRecord product = MXDecimalMultiply(normalized, rest.factor);
     return scaled(product, lead + rest.tens);
 }
@@ -132,9 +132,9 @@ MXDecimalRecord positivePower(MXDecimalRecord x, MXDecimalRecord y) {
 MXDecimalRecord exactWherePossible(MXDecimalRecord result, MXDecimalRecord x, uint64_t p, bool negativeP, uint64_t q) {
     if (q > kLargestDenominator || p > kLargestNumerator) return result;
     const int digits = std::max<int>(1, kMantissaDigits / static_cast<int>(q));
-    const std::optional<MXDecimalRecord> candidate = detail::MXDecimalShortNeighbour(result, digits);
+    const std::optional<MXDecimalRecord> candidate = mxcalc::detail::MXDecimalShortNeighbour(result, digits);
     const int64_t power = negativeP ? -static_cast<int64_t>(p) : static_cast<int64_t>(p);
-    if (candidate && detail::MXDecimalPowersAgree(*candidate, q, x, power)) return *candidate;
+    if (candidate && mxcalc::detail::MXDecimalPowersAgree(*candidate, q, x, power)) return *candidate;
     return result;
 }
 
@@ -164,17 +164,17 @@ MXDecimalRecord integerRoot(MXDecimalRecord x, MXDecimalRecord n) {
     // For such indexes the root is 1 + ln x / n to the last digit.
     if (MXDoubleFromDecimal(n) >= kHugeExponent) return MXDecimalExp(MXDecimalDivide(MXDecimalLn(x), n));
     const uint64_t count = MXUIntegerFromDecimal(n);
-    const int lead = detail::MXDecimalLeadingExponent(x);
+    const int lead = mxcalc::detail::MXDecimalLeadingExponent(x);
     const auto index = static_cast<int>(std::min(count, kLargestRootScale));
     const int k = count > kLargestRootScale ? 0 : (lead >= 0 ? lead / index : -((index - 1 - lead) / index));
-    const MXDecimalRecord y = detail::MXDecimalScaledByPowerOfTen(x, -k * index);
+    const MXDecimalRecord y = mxcalc::detail::MXDecimalScaledByPowerOfTen(x, -k * index);
     const MXDecimalRecord guess = MXDecimalExp(MXDecimalDivide(MXDecimalLn(y), n));
     MXDecimalRecord power;
     MXDecimalRecordPower(&power, &guess, count, MXRoundBankers);
     // r + r (y - r^n) / (n r^n)
     const MXDecimalRecord step = MXDecimalDivide(MXDecimalSubtract(y, power), MXDecimalMultiply(power, n));
     const MXDecimalRecord root = MXDecimalAdd(guess, MXDecimalMultiply(guess, step));
-    return detail::MXDecimalScaledByPowerOfTen(exactWherePossible(root, y, 1, false, count), k);
+    return mxcalc::detail::MXDecimalScaledByPowerOfTen(exactWherePossible(root, y, 1, false, count), k);
 }
 
 }  // namespace
@@ -190,16 +190,16 @@ MXDecimalRecord MXDecimalPower(MXDecimalRecord base, MXDecimalRecord exponent) {
     if (base.isZero()) return exponent.negative ? MXDecimalNAN() : base;
     if (!base.negative) return exactPositivePower(base, exponent);
     if (!MXDecimalIsInteger(exponent)) return MXDecimalNAN();
-    const MXDecimalRecord magnitude = positivePower(detail::MXDecimalMagnitude(base), exponent);
-    return detail::MXDecimalWithSign(magnitude, isOddInteger(exponent));
+    const MXDecimalRecord magnitude = positivePower(mxcalc::detail::MXDecimalMagnitude(base), exponent);
+    return mxcalc::detail::MXDecimalWithSign(magnitude, isOddInteger(exponent));
 }
 
 MXDecimalRecord MXDecimalRoot(MXDecimalRecord x, MXDecimalRecord index) {
     if (x.isNaN || index.isNaN) return MXDecimalNAN();
     const bool integerIndex = MXDecimalIsInteger(index) &&
-                              detail::MXDecimalCompare(detail::MXDecimalMagnitude(index), MXDecimalTwo()) != -1;
+                              mxcalc::detail::MXDecimalCompare(mxcalc::detail::MXDecimalMagnitude(index), MXDecimalTwo()) != -1;
     if (!integerIndex || x.negative) return MXDecimalPower(x, MXDecimalInverse(index));
     if (x.isZero()) return index.negative ? MXDecimalNAN() : x;
-    const MXDecimalRecord root = integerRoot(x, detail::MXDecimalMagnitude(index));
+    const MXDecimalRecord root = integerRoot(x, mxcalc::detail::MXDecimalMagnitude(index));
     return index.negative ? MXDecimalInverse(root) : root;
 }

@@ -20,7 +20,7 @@ MXDecimalRecord MXDecimalSqrt(MXDecimalRecord x) {
     MXDecimalRecord previous = s;
     for (int i = 0; i < kSqrtIterations; ++i) {
         const MXDecimalRecord next = MXDecimalAverage2(MXDecimalDivide(x, s), s);
-        if (detail::MXDecimalCompare(next, s) == 0 || detail::MXDecimalCompare(next, previous) == 0) {
+        if (mxcalc::detail::MXDecimalCompare(next, s) == 0 || mxcalc::detail::MXDecimalCompare(next, previous) == 0) {
             return next;
         }
         previous = s;
@@ -32,10 +32,10 @@ MXDecimalRecord MXDecimalSqrt(MXDecimalRecord x) {
 MXDecimalRecord MXDecimalFactorial(MXDecimalRecord x) {
     if (x.isNaN) return x;
     if (!MXDecimalIsInteger(x)) return MXDecimalGamma(MXDecimalAdd(x, MXDecimalOne()));
-    x = detail::MXDecimalMagnitude(x);
+    x = mxcalc::detail::MXDecimalMagnitude(x);
     MXDecimalRecord product = MXDecimalOne();
     const MXDecimalRecord one = MXDecimalOne();
-    while (detail::MXDecimalCompare(x, one) == 1) {
+    while (mxcalc::detail::MXDecimalCompare(x, one) == 1) {
         const MXCalculationError status =
             MXDecimalRecordMultiply(&product, &product, &x, MXRoundBankers);
         if (status == MXCalculationOverflow) return MXDecimalNAN();

@@ -12,25 +12,25 @@ MXDecimalRecord shifted(MXDecimalRecord value, MXDecimalRecord count, Direction 
     MXDecimalRecord remaining;
     MXDecimalRecordRound(&remaining, &count, 0, MXRoundDown);
     if (remaining.negative) {
-        remaining = detail::MXDecimalMagnitude(remaining);
+        remaining = mxcalc::detail::MXDecimalMagnitude(remaining);
         direction = direction == Direction::Left ? Direction::Right : Direction::Left;
     }
     const MXDecimalRecord zero = MXDecimalZero();
     const MXDecimalRecord one = MXDecimalOne();
-    MXDecimalRecord magnitude = detail::MXDecimalMagnitude(value);
-    while (detail::MXDecimalCompare(remaining, zero) == 1 && !magnitude.isZero() &&
+    MXDecimalRecord magnitude = mxcalc::detail::MXDecimalMagnitude(value);
+    while (mxcalc::detail::MXDecimalCompare(remaining, zero) == 1 && !magnitude.isZero() &&
            !magnitude.isNaN) {
         if (direction == Direction::Left) {
             magnitude = MXDecimalMultiply(magnitude, MXDecimalTwo());
         } else {
-            if (detail::MXDecimalCompare(magnitude, one) == -1) break;
+            if (mxcalc::detail::MXDecimalCompare(magnitude, one) == -1) break;
             magnitude = MXDecimalDivide(magnitude, MXDecimalTwo());
         }
         remaining = MXDecimalSubtract(remaining, one);
     }
     if (magnitude.isNaN) return magnitude;
-    if (detail::MXDecimalCompare(magnitude, one) == -1) return zero;
-    return detail::MXDecimalWithSign(magnitude, value.negative);
+    if (mxcalc::detail::MXDecimalCompare(magnitude, one) == -1) return zero;
+    return mxcalc::detail::MXDecimalWithSign(magnitude, value.negative);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "functions/angle/MXAngleUnits.h"
 #include "functions/double/MXDoubleSupport.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 enum class MXAngleRoute {
     ArgumentToRadians,  // the argument is an angle
@@ -45,4 +45,4 @@ constexpr MXBuiltinEntry toAngleEntry() {
     return {Name.view(), &angleBuiltin<Name, MXAngleRoute::ResultToDegrees, Compute>};
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -3,7 +3,7 @@
 
 #include "functions/double/MXDoubleThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // Above this the product no longer fits 64 bits.
@@ -34,4 +34,4 @@ MXBuiltinEntries arithmeticBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

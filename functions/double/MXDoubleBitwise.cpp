@@ -3,7 +3,7 @@
 
 #include "functions/double/MXDoubleThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // Shift counts are taken modulo 64.
@@ -31,4 +31,4 @@ MXBuiltinEntries bitwiseBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -5,16 +5,16 @@
 
 namespace {
 
-using MXBuiltinTable = std::unordered_map<std::u16string, detail::MXBuiltin>;
+using MXBuiltinTable = std::unordered_map<std::u16string, mxcalc::detail::MXBuiltin>;
 
 MXBuiltinTable makeTable() {
     MXBuiltinTable table;
-    for (const detail::MXBuiltinEntries& theme : {
-             detail::arithmeticBuiltins(), detail::rootBuiltins(), detail::bitwiseBuiltins(),
-             detail::statisticsBuiltins(), detail::roundingBuiltins(), detail::randomBuiltins(),
-             detail::logarithmBuiltins(), detail::percentBuiltins(), detail::circularBuiltins(),
-             detail::hyperbolicBuiltins(), detail::versineBuiltins(), detail::conversionBuiltins(),
-             detail::storedValueBuiltins(), detail::logicBuiltins(),
+    for (const mxcalc::detail::MXBuiltinEntries& theme : {
+             mxcalc::detail::arithmeticBuiltins(), mxcalc::detail::rootBuiltins(), mxcalc::detail::bitwiseBuiltins(),
+             mxcalc::detail::statisticsBuiltins(), mxcalc::detail::roundingBuiltins(), mxcalc::detail::randomBuiltins(),
+             mxcalc::detail::logarithmBuiltins(), mxcalc::detail::percentBuiltins(), mxcalc::detail::circularBuiltins(),
+             mxcalc::detail::hyperbolicBuiltins(), mxcalc::detail::versineBuiltins(), mxcalc::detail::conversionBuiltins(),
+             mxcalc::detail::storedValueBuiltins(), mxcalc::detail::logicBuiltins(),
          }) {
         for (const auto& [name, builtin] : theme) table.emplace(name, builtin);
     }
@@ -23,7 +23,7 @@ MXBuiltinTable makeTable() {
 
 }  // namespace
 
-const std::unordered_map<std::u16string, detail::MXBuiltin>& MXDoubleBuiltinTable() {
+const std::unordered_map<std::u16string, mxcalc::detail::MXBuiltin>& MXDoubleBuiltinTable() {
     static const MXBuiltinTable table = makeTable();
     return table;
 }

@@ -6,4 +6,4 @@
 #include "functions/library/MXFunctionEvaluator.h"
 
 // Name to built-in for all 95 names ("rnd" runs the same built-in as "random").
-const std::unordered_map<std::u16string, detail::MXBuiltin>& MXDoubleBuiltinTable();
+const std::unordered_map<std::u16string, mxcalc::detail::MXBuiltin>& MXDoubleBuiltinTable();

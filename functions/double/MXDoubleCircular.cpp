@@ -5,7 +5,7 @@
 #include "functions/double/MXDoubleAngles.h"
 #include "functions/double/MXDoubleThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // Just below the tangent of the double nearest pi/2: larger tangents are taken as a pole.
@@ -36,4 +36,4 @@ MXBuiltinEntries circularBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

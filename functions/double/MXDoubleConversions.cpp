@@ -4,7 +4,7 @@
 
 #include "functions/double/MXDoubleThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
@@ -47,4 +47,4 @@ MXBuiltinEntries conversionBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

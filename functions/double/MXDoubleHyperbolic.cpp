@@ -4,7 +4,7 @@
 #include "functions/double/MXDoubleAngles.h"
 #include "functions/double/MXDoubleThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXBuiltinEntries hyperbolicBuiltins() {
     return {
@@ -23,4 +23,4 @@ MXBuiltinEntries hyperbolicBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -3,7 +3,7 @@
 
 #include "functions/double/MXDoubleThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // Base 10, or the base given second; a failing base counts as 0.
@@ -29,4 +29,4 @@ MXBuiltinEntries logarithmBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

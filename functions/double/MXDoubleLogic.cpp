@@ -1,7 +1,7 @@
 // l_and, l_or, l_not and the comparisons: truth values 1 or 0, both operands always evaluated.
 #include "functions/double/MXDoubleThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 template <MXBuiltinName Name, auto Holds>
@@ -31,4 +31,4 @@ MXBuiltinEntries logicBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,7 +2,7 @@
 #include "functions/double/MXDoubleThemes.h"
 #include "functions/double/MXPercentBase.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 MXExpressionPtr percentBuiltin(MXFunctionEvaluator& library, const MXBuiltinArguments& arguments,
@@ -23,4 +23,4 @@ MXExpressionPtr percentBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgu
 
 MXBuiltinEntries percentBuiltins() { return {{u"percent", &percentBuiltin}}; }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -6,7 +6,7 @@
 
 #include "functions/double/MXDoubleThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // The bound of the one-argument form and of a reversed or empty pair is read as an
@@ -59,4 +59,4 @@ MXExpressionPtr randomBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgum
 
 MXBuiltinEntries randomBuiltins() { return {{u"random", &randomBuiltin}, {u"rnd", &randomBuiltin}}; }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

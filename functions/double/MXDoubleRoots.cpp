@@ -4,7 +4,7 @@
 #include "functions/double/MXDoubleThemes.h"
 #include "functions/double/MXImaginaryFlag.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // Square root, or with an index (evaluated first, counting as 0 when it fails) pow(x, 1/index).
@@ -40,4 +40,4 @@ MXExpressionPtr nthrootBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgu
 
 MXBuiltinEntries rootBuiltins() { return {{u"sqrt", &sqrtBuiltin}, {u"nthroot", &nthrootBuiltin}}; }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -7,7 +7,7 @@
 
 #include "functions/double/MXDoubleThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 constexpr double kInt64Limit = 9223372036854775808.0;  // 2^63
@@ -77,4 +77,4 @@ MXBuiltinEntries roundingBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

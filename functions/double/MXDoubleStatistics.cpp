@@ -4,7 +4,7 @@
 #include "functions/double/MXDoubleThemes.h"
 #include "functions/double/MXStatisticsSupport.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 double sumOf(const MXNumbers& values) {
@@ -71,4 +71,4 @@ MXBuiltinEntries statisticsBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,7 +2,7 @@
 #include "functions/double/MXDoubleThemes.h"
 #include "platform/settings/MXUserDefaults.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // Read afresh on every call: the containing application may change it at any time.
@@ -17,4 +17,4 @@ MXBuiltinEntries storedValueBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -1,6 +1,6 @@
 #include "functions/double/MXDoubleSupport.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXExpressionPtr numberResult(const MXNumber& number) { return MXExpression::numberExpressionWithNumber(number); }
 
@@ -26,4 +26,4 @@ double evaluateOptional(MXFunctionEvaluator& library, const MXExpressionPtr& arg
     return value ? value->doubleValue() : fallback;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

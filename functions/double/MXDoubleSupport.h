@@ -10,7 +10,7 @@
 
 #include "functions/library/MXFunctionEvaluator.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 using MXBuiltinArguments = std::vector<MXExpressionPtr>;
 using MXBuiltinEntry = std::pair<std::u16string_view, MXBuiltin>;
@@ -80,4 +80,4 @@ constexpr MXBuiltinEntry binaryDoubleEntry() {
     }>();
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

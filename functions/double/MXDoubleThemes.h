@@ -2,7 +2,7 @@
 // The built-ins of each theme, as name and operation pairs.
 #include "functions/double/MXDoubleSupport.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXBuiltinEntries arithmeticBuiltins();   // add subtract multiply divide mod pow negate factorial
 MXBuiltinEntries rootBuiltins();         // sqrt nthroot
@@ -19,4 +19,4 @@ MXBuiltinEntries conversionBuiltins();   // constants, dtor rtod
 MXBuiltinEntries storedValueBuiltins();  // varx varxi
 MXBuiltinEntries logicBuiltins();        // l_and l_or l_not and the comparisons
 
-}  // namespace detail
+}  // namespace mxcalc::detail

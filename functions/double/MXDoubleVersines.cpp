@@ -4,7 +4,7 @@
 #include "functions/double/MXDoubleAngles.h"
 #include "functions/double/MXDoubleThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXBuiltinEntries versineBuiltins() {
     return {
@@ -22,4 +22,4 @@ MXBuiltinEntries versineBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -4,7 +4,7 @@
 
 #include "platform/settings/MXUserDefaults.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 void noteRadicandSign(bool negative) {
     constexpr std::u16string_view kImaginaryKey = u"intIMAGINARY";
@@ -16,4 +16,4 @@ void noteRadicandSign(bool negative) {
     }
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,7 +2,7 @@
 
 #include "engine/operators/MXMathOperator.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXExpressionPtr percentBase(const MXExpressionPtr& percentCall) {
     if (!percentCall) return nullptr;
@@ -16,4 +16,4 @@ MXExpressionPtr percentBase(const MXExpressionPtr& percentCall) {
     return operands[0];
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 struct NumberHash {
@@ -37,4 +37,4 @@ const MXNumber* uniqueMostFrequent(const MXNumbers& values) {
     return winnerCount < 2 || tied ? nullptr : winner;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,7 +2,7 @@
 // Order and frequency of evaluated arguments, shared by the double and decimal statistics.
 #include "functions/double/MXDoubleSupport.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 // The values in ascending order; equal values keep their order.
 MXNumbers sortedAscending(MXNumbers values);
@@ -11,4 +11,4 @@ MXNumbers sortedAscending(MXNumbers values);
 // occurs as often; null otherwise. Points into `values`.
 const MXNumber* uniqueMostFrequent(const MXNumbers& values);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

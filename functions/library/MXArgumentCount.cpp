@@ -2,7 +2,7 @@
 #include "functions/library/MXFunctionEvaluator.h"
 #include "platform/text/MXText.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 MXError argumentCountError(std::u16string_view name, std::u16string_view requirement, size_t count) {
@@ -29,4 +29,4 @@ bool MXFunctionEvaluator::checkArgumentCount(std::u16string_view name, size_t co
     return false;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,7 +2,7 @@
 
 #include <bit>
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXBuiltinIndex::MXBuiltinIndex(const std::unordered_map<std::u16string, MXBuiltin>& table) {
     // At most half full, so that most searches look at one slot.
@@ -29,4 +29,4 @@ size_t MXBuiltinIndex::firstSlot(std::u16string_view name) const {
     return (hash ^ (hash >> 29)) & mask_;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

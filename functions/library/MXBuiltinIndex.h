@@ -8,7 +8,7 @@
 
 #include "functions/library/MXFunctionEvaluator.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 class MXBuiltinIndex {
 public:
@@ -31,4 +31,4 @@ private:
     size_t mask_ = 0;
 };
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -5,7 +5,7 @@
 #include "functions/double/MXDoubleBuiltins.h"
 #include "functions/library/MXBuiltinIndex.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // A lone "e" is no constant: only an operand of a power reaches the built-in e.
@@ -41,4 +41,4 @@ std::optional<MXNumber> MXFunctionEvaluator::evaluateArgument(const MXExpression
     return evaluator_->evaluateExpression(argument, substitutions, error);
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

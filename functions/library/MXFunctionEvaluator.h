@@ -13,7 +13,7 @@
 
 class MXMathEvaluator;
 
-namespace detail {
+namespace mxcalc::detail {
 
 class MXFunctionEvaluator;
 
@@ -53,4 +53,4 @@ private:
     MXMathEvaluator* evaluator_;
 };
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,11 +2,11 @@
 
 #include "functions/precision/MXPrecisionFunctionEvaluator.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 std::unique_ptr<MXFunctionEvaluator> MXMakeFunctionLibrary(MXMathEvaluator* evaluator, bool highPrecision) {
     if (highPrecision) return std::make_unique<MXPrecisionFunctionEvaluator>(evaluator);
     return std::make_unique<MXFunctionEvaluator>(evaluator);
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -4,10 +4,10 @@
 
 #include "functions/library/MXFunctionEvaluator.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 // A new library object bound to `evaluator`: the decimal library for high precision, the
 // double-precision one otherwise.
 std::unique_ptr<MXFunctionEvaluator> MXMakeFunctionLibrary(MXMathEvaluator* evaluator, bool highPrecision);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -5,7 +5,7 @@
 #include "functions/library/MXFunctionEvaluator.h"
 #include "platform/text/MXText.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // In ascending order, so that lookups search it without sorting at run time.
@@ -35,4 +35,4 @@ bool MXFunctionEvaluator::isStandardFunction(std::u16string_view name) {
     return std::binary_search(kStandardNames.begin(), kStandardNames.end(), std::u16string_view(MXLowercase(name)));
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -5,7 +5,7 @@
 
 #include "functions/precision/MXPrecisionThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 MXDecimalRecord roundedToInteger(MXDecimalRecord x, MXRoundingMode mode) {
@@ -49,4 +49,4 @@ MXBuiltinEntries decimalArithmeticBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

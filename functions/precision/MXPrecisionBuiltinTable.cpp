@@ -4,7 +4,7 @@
 #include "functions/precision/MXPrecisionFunctionEvaluator.h"
 #include "functions/precision/MXPrecisionThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 using MXBuiltinTable = std::unordered_map<std::u16string, MXBuiltin>;
@@ -37,4 +37,4 @@ const std::unordered_map<std::u16string, MXBuiltin>& MXPrecisionBuiltinTable() {
     return table;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -1,7 +1,7 @@
 // sin, cos, tan, their reciprocals and inverses on decimal records.
 #include "functions/precision/MXPrecisionThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // sin, cos and tan give 0 for results this close to it. Not-a-number (a pole of tan, an
@@ -32,4 +32,4 @@ MXBuiltinEntries decimalCircularBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,7 +2,7 @@
 #include "functions/precision/MXPrecisionThemes.h"
 #include "platform/settings/MXUserDefaults.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // Degrees, minutes and seconds to radians. Minutes and seconds join the degrees in double
@@ -53,4 +53,4 @@ MXBuiltinEntries decimalConversionBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,7 +2,7 @@
 
 #include "functions/library/MXBuiltinIndex.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXBuiltin MXPrecisionFunctionEvaluator::findBuiltin(std::u16string_view name) const {
     static const MXBuiltinIndex index(MXPrecisionBuiltinTable());
@@ -10,4 +10,4 @@ MXBuiltin MXPrecisionFunctionEvaluator::findBuiltin(std::u16string_view name) co
     return MXFunctionEvaluator::findBuiltin(name);
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -8,7 +8,7 @@
 
 #include "functions/library/MXFunctionEvaluator.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 class MXPrecisionFunctionEvaluator : public MXFunctionEvaluator {
 public:
@@ -21,4 +21,4 @@ public:
 // Name to built-in for the 77 names this library computes itself.
 const std::unordered_map<std::u16string, MXBuiltin>& MXPrecisionBuiltinTable();
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,7 +2,7 @@
 // angle mode like the circular functions.
 #include "functions/precision/MXPrecisionThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXBuiltinEntries decimalHyperbolicBuiltins() {
     return {
@@ -21,4 +21,4 @@ MXBuiltinEntries decimalHyperbolicBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

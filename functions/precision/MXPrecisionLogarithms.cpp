@@ -5,7 +5,7 @@
 
 #include "functions/precision/MXPrecisionThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // Base 10, or the base given second; a failing base counts as 0, which has no decimal
@@ -34,4 +34,4 @@ MXBuiltinEntries decimalLogarithmBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,7 +2,7 @@
 #include "functions/double/MXPercentBase.h"
 #include "functions/precision/MXPrecisionThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // The base and the share are both evaluated before either failure ends the call.
@@ -22,4 +22,4 @@ MXExpressionPtr percentBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgu
 
 MXBuiltinEntries decimalPercentBuiltins() { return {{u"percent", &percentBuiltin}}; }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

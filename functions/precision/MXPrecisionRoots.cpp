@@ -2,7 +2,7 @@
 #include "functions/double/MXImaginaryFlag.h"
 #include "functions/precision/MXPrecisionThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 // Heron's square root; with an index (evaluated first, the zero record when it fails)
@@ -48,4 +48,4 @@ MXExpressionPtr nthrootBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgu
 
 MXBuiltinEntries decimalRootBuiltins() { return {{u"sqrt", &sqrtBuiltin}, {u"nthroot", &nthrootBuiltin}}; }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -3,7 +3,7 @@
 #include "functions/double/MXStatisticsSupport.h"
 #include "functions/precision/MXPrecisionThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 MXDecimalRecord sumOf(const MXNumbers& values) {
@@ -66,4 +66,4 @@ MXBuiltinEntries decimalStatisticsBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -3,7 +3,7 @@
 #include "functions/angle/MXAngleUnits.h"
 #include "functions/decimal/MXDecimalDetail.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXExpressionPtr decimalResult(const MXDecimalRecord& value) {
     return numberResult(MXNumber::numberWithDecimal(value));
@@ -53,4 +53,4 @@ MXExpressionPtr callOwnBuiltin(MXFunctionEvaluator& library, std::u16string_view
     return library.findBuiltin(name)(library, arguments, substitutions, error);
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

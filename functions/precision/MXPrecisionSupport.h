@@ -8,7 +8,7 @@
 #include "functions/decimal/MXDecimalMath.h"
 #include "functions/double/MXDoubleSupport.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXExpressionPtr decimalResult(const MXDecimalRecord& value);
 
@@ -99,4 +99,4 @@ constexpr MXBuiltinEntry toDecimalAngleEntry() {
     return {Name.view(), &toDecimalAngle<Name, Compute>};
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,7 +2,7 @@
 // The decimal built-ins of each theme, as name and operation pairs.
 #include "functions/precision/MXPrecisionSupport.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 MXBuiltinEntries decimalArithmeticBuiltins();   // add subtract multiply divide mod pow lshift rshift
                                                 // negate abs ceil floor factorial
@@ -15,4 +15,4 @@ MXBuiltinEntries decimalHyperbolicBuiltins();   // sinh cosh tanh, reciprocals a
 MXBuiltinEntries decimalVersineBuiltins();      // versin and relatives, exsec excsc crd
 MXBuiltinEntries decimalConversionBuiltins();   // constants, dtor rtod, varx
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -2,7 +2,7 @@
 // records. The haversed ones halve this library's versed ones.
 #include "functions/precision/MXPrecisionThemes.h"
 
-namespace detail {
+namespace mxcalc::detail {
 namespace {
 
 MXDecimalRecord onePlus(MXDecimalRecord x) { return MXDecimalAdd(MXDecimalOne(), x); }
@@ -44,4 +44,4 @@ MXBuiltinEntries decimalVersineBuiltins() {
     };
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

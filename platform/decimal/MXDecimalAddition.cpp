@@ -2,7 +2,7 @@
 #include "platform/decimal/MXDecimalRecord.h"
 #include "platform/decimal/MXDecimalRounding.h"
 
-using namespace detail;
+using namespace mxcalc::detail;
 
 namespace {
 

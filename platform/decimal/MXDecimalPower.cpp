@@ -14,7 +14,7 @@
 #include "platform/decimal/MXDecimalRecord.h"
 #include "platform/decimal/MXDecimalRounding.h"
 
-using namespace detail;
+using namespace mxcalc::detail;
 
 namespace {
 

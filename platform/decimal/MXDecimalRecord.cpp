@@ -3,7 +3,7 @@
 
 #include "platform/decimal/MXDecimalRounding.h"
 
-using namespace detail;
+using namespace mxcalc::detail;
 
 MXDecimalRecord MXDecimalRecord::notANumber() {
     MXDecimalRecord r;

@@ -8,7 +8,7 @@
 #include "platform/decimal/MXDecimalRecord.h"
 #include "platform/decimal/MXDecimalWide.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 inline constexpr int kDigits = 38;
 inline constexpr int kMinExponent = -128;
@@ -123,4 +123,4 @@ inline MXCalculationError finishSmall(MXDecimalRecord* out, u128 coefficient, in
     return settle(out, kept, exponent + 1, rest, negative, mode);
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

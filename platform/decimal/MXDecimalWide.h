@@ -6,7 +6,7 @@
 #include <bit>
 #include <cstdint>
 
-namespace detail {
+namespace mxcalc::detail {
 
 using u128 = unsigned __int128;
 
@@ -229,4 +229,4 @@ inline unsigned lastDigit(u128 v) {
     return unsigned((uint64_t(v) % 10 + 6 * (uint64_t(v >> 64) % 10)) % 10);
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -4,7 +4,7 @@
 
 #include <system_error>
 
-namespace detail {
+namespace mxcalc::detail {
 
 namespace {
 
@@ -76,4 +76,4 @@ MXSettingsStatement::~MXSettingsStatement() {
     sqlite3_finalize(statement_);
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -7,7 +7,7 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
-namespace detail {
+namespace mxcalc::detail {
 
 class MXSettingsConnection {
 public:
@@ -51,4 +51,4 @@ private:
     int prepareResult_;
 };
 
-}  // namespace detail
+}  // namespace mxcalc::detail

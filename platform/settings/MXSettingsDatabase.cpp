@@ -6,7 +6,7 @@
 
 #include "platform/settings/MXSettingsConnection.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 namespace {
 
@@ -135,4 +135,4 @@ bool MXSettingsDatabase::isReachable() const {
     return MXSettingsConnection(file_).isOpen();
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

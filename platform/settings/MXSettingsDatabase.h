@@ -13,7 +13,7 @@
 
 #include "platform/settings/MXSettingsValue.h"
 
-namespace detail {
+namespace mxcalc::detail {
 
 class MXSettingsDatabase {
 public:
@@ -33,4 +33,4 @@ private:
     std::filesystem::path file_;
 };
 
-}  // namespace detail
+}  // namespace mxcalc::detail

@@ -17,8 +17,8 @@ bool isFileName(std::u16string_view name) {
            name.find_first_of(std::u16string_view(u"/\0", 2)) == std::u16string_view::npos;
 }
 
-detail::MXSettingsDatabase databaseOf(const MXUserDefaults& store) {
-    return detail::MXSettingsDatabase(store.filePath());
+mxcalc::detail::MXSettingsDatabase databaseOf(const MXUserDefaults& store) {
+    return mxcalc::detail::MXSettingsDatabase(store.filePath());
 }
 
 }  // namespace

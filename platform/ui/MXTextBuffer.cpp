@@ -5,7 +5,7 @@
 #include <memory>
 #include <stdexcept>
 
-namespace detail {
+namespace mxcalc::detail {
 
 namespace {
 
@@ -73,4 +73,4 @@ void MXTextBuffer::deleteBackward() {
     length_ = 0;
 }
 
-}  // namespace detail
+}  // namespace mxcalc::detail

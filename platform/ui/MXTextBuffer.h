@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace detail {
+namespace mxcalc::detail {
 
 class MXTextBuffer {
 public:
@@ -33,4 +33,4 @@ private:
 // The start of the grapheme (user-perceived character) that ends at `index`.
 size_t MXPreviousGraphemeBoundary(std::u16string_view text, size_t index);
 
-}  // namespace detail
+}  // namespace mxcalc::detail

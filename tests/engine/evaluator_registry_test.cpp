@@ -126,8 +126,8 @@ TEST(EvaluatorRegisteredFunctions, ListsBuiltinsAndMapKeysSorted) {
     std::vector<std::u16string> names = evaluator.registeredFunctions();
     EXPECT_EQ(names.size(), 95u + 14u);
     EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
-    std::set<std::u16string> expected(detail::MXFunctionEvaluator::standardFunctions().begin(),
-                                      detail::MXFunctionEvaluator::standardFunctions().end());
+    std::set<std::u16string> expected(mxcalc::detail::MXFunctionEvaluator::standardFunctions().begin(),
+                                      mxcalc::detail::MXFunctionEvaluator::standardFunctions().end());
     for (const auto& [alias, target] : MXMathEvaluator::standardAliases()) expected.insert(MXLowercase(alias));
     EXPECT_EQ(std::set<std::u16string>(names.begin(), names.end()), expected);
 
@@ -142,8 +142,8 @@ TEST(EvaluatorRegisteredFunctions, ListsBuiltinsAndMapKeysSorted) {
 TEST(EvaluatorAliases, StandardAliasesNameStandardFunctionsOnly) {
     EXPECT_EQ(MXMathEvaluator::standardAliases().size(), 14u);
     for (const auto& [alias, target] : MXMathEvaluator::standardAliases()) {
-        EXPECT_TRUE(detail::MXFunctionEvaluator::isStandardFunction(target)) << MXToUtf8(target);
-        EXPECT_FALSE(detail::MXFunctionEvaluator::isStandardFunction(alias)) << MXToUtf8(alias);
+        EXPECT_TRUE(mxcalc::detail::MXFunctionEvaluator::isStandardFunction(target)) << MXToUtf8(target);
+        EXPECT_FALSE(mxcalc::detail::MXFunctionEvaluator::isStandardFunction(alias)) << MXToUtf8(alias);
     }
     EXPECT_EQ(&MXMathEvaluator::defaultMathEvaluator(), &MXMathEvaluator::sharedMathEvaluator());
 }

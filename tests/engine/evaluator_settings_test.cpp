@@ -65,8 +65,8 @@ TEST(MathParsing, TextIsTokenizedWithTheEvaluatorsOperatorSet) {
     EXPECT_FALSE(evaluateText(modulo, u"50+10%").value.has_value());
 }
 
-bool isPrecise(const detail::MXFunctionEvaluator* library) {
-    return dynamic_cast<const detail::MXPrecisionFunctionEvaluator*>(library) != nullptr;
+bool isPrecise(const mxcalc::detail::MXFunctionEvaluator* library) {
+    return dynamic_cast<const mxcalc::detail::MXPrecisionFunctionEvaluator*>(library) != nullptr;
 }
 
 // Each step: the setting, and whether the library must be a new one.
@@ -76,9 +76,9 @@ TEST(EvaluatorPrecision, EveryChangeCreatesAFreshLibraryAndOnlyThen) {
     EXPECT_FALSE(evaluator.usesHighPrecisionEvaluation());
     EXPECT_EQ(evaluator.angleMeasurementMode(), MXAngleMeasurementModeRadians);
     for (const auto& [precise, fresh] : steps) {
-        const detail::MXFunctionEvaluator* before = &evaluator.functionEvaluator();
+        const mxcalc::detail::MXFunctionEvaluator* before = &evaluator.functionEvaluator();
         evaluator.setUsesHighPrecisionEvaluation(precise);
-        const detail::MXFunctionEvaluator* after = &evaluator.functionEvaluator();
+        const mxcalc::detail::MXFunctionEvaluator* after = &evaluator.functionEvaluator();
         EXPECT_EQ(evaluator.usesHighPrecisionEvaluation(), precise);
         EXPECT_EQ(after != before, fresh) << precise;
         EXPECT_EQ(isPrecise(after), precise);

@@ -45,7 +45,7 @@ TEST(ExpressionArchive, KeepsNumberKindAndGivenSpelling) {
     ASSERT_NE(restored, nullptr);
     EXPECT_TRUE(restored->arguments()[0]->number()->isDecimal());
     EXPECT_EQ(restored->arguments()[1]->number()->kind(), MXNumberKind::Double);
-    EXPECT_EQ(dynamic_cast<const detail::MXFunctionExpression&>(*restored).givenFunction(), u"ADD");
+    EXPECT_EQ(dynamic_cast<const mxcalc::detail::MXFunctionExpression&>(*restored).givenFunction(), u"ADD");
     EXPECT_EQ(restored->arguments()[0]->parentExpression(), restored);
 }
 

@@ -57,11 +57,11 @@ TEST_F(ExpressionDeepTrees, ArchiveIsWrittenButReadOnlyUpToTheLimit) {
     EXPECT_GT(archived.size(), 30 * kDepth);
     EXPECT_EQ(MXExpression::unarchive(archived), nullptr);
 
-    const MXExpressionPtr& atLimit = descend(*deep, kDepth - detail::kArchiveNestingLimit);
+    const MXExpressionPtr& atLimit = descend(*deep, kDepth - mxcalc::detail::kArchiveNestingLimit);
     const MXExpressionPtr restored = MXExpression::unarchive(atLimit->archive());
     ASSERT_NE(restored, nullptr);
     EXPECT_TRUE(restored->isEqual(*atLimit));
-    const MXExpressionPtr beyondLimit = descend(*deep, kDepth - detail::kArchiveNestingLimit - 1);
+    const MXExpressionPtr beyondLimit = descend(*deep, kDepth - mxcalc::detail::kArchiveNestingLimit - 1);
     EXPECT_EQ(MXExpression::unarchive(beyondLimit->archive()), nullptr);
 }
 

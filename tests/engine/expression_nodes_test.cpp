@@ -71,7 +71,7 @@ TEST(ExpressionFactories, VariableDropsOneLeadingDollar) {
 TEST(ExpressionFactories, FunctionKeepsGivenSpellingLowerCasesNameAndRefusesNullArguments) {
     const MXExpressionPtr node = fn(u"ArcSin\u0394", {num(1)});
     EXPECT_EQ(node->function(), u"arcsin\u03b4");
-    EXPECT_EQ(dynamic_cast<const detail::MXFunctionExpression&>(*node).givenFunction(), u"ArcSin\u0394");
+    EXPECT_EQ(dynamic_cast<const mxcalc::detail::MXFunctionExpression&>(*node).givenFunction(), u"ArcSin\u0394");
     MXError error;
     EXPECT_EQ(MXExpression::functionExpressionWithFunction(u"add", {num(1), nullptr}, &error), nullptr);
     EXPECT_EQ(error.domain(), MXErrorDomain);
@@ -137,7 +137,7 @@ TEST(ExpressionCopy, FunctionCopyIsDeepWithNewParents) {
     const MXExpressionPtr copied = original->copy();
     ASSERT_TRUE(copied->isEqual(*original));
     EXPECT_NE(copied, original);
-    EXPECT_EQ(dynamic_cast<const detail::MXFunctionExpression&>(*copied).givenFunction(), u"add");
+    EXPECT_EQ(dynamic_cast<const mxcalc::detail::MXFunctionExpression&>(*copied).givenFunction(), u"add");
     for (size_t i = 0; i < original->arguments().size(); ++i) {
         EXPECT_NE(copied->arguments()[i], original->arguments()[i]) << i;
         EXPECT_EQ(copied->arguments()[i]->parentExpression(), copied) << i;

@@ -35,7 +35,7 @@ TEST(RewriteRuleCreation, RefusedRulesAreLoggedAndNotAdded) {
     const size_t standardCount = rewriter.rewriteRules().size();
     for (const auto& c : cases) {
         MXLogCapture log;
-        EXPECT_EQ(detail::MXRewriteRule::rewriteRuleWithTemplate(c.templateText, c.replacement), nullptr) << c.name;
+        EXPECT_EQ(mxcalc::detail::MXRewriteRule::rewriteRuleWithTemplate(c.templateText, c.replacement), nullptr) << c.name;
         rewriter.addRewriteRule(c.replacement, c.templateText);
         const std::string expected =
             "error creating rule: " + (c.reported != nullptr ? parseError(c.reported) : std::string("(null)"));
@@ -48,7 +48,7 @@ TEST(RewriteRuleCreation, RefusedRulesAreLoggedAndNotAdded) {
 TEST(RewriteRuleCreation, ConditionThatDoesNotParseOrIsEmptyMeansNone) {
     MXLogCapture log;
     for (const char16_t* condition : {u"__exp1 >", u"", u"1"}) {
-        const auto rule = detail::MXRewriteRule::rewriteRuleWithTemplate(u"keep(__exp1)", u"__exp1", condition);
+        const auto rule = mxcalc::detail::MXRewriteRule::rewriteRuleWithTemplate(u"keep(__exp1)", u"__exp1", condition);
         ASSERT_NE(rule, nullptr);
         EXPECT_EQ(rule->condition() == nullptr, condition != std::u16string_view(u"1")) << utf8(condition);
     }
@@ -61,7 +61,7 @@ TEST(RewriteRuleCreation, ConditionThatDoesNotParseOrIsEmptyMeansNone) {
 }
 
 TEST(RewriteRuleCreation, DescriptionShowsTemplateAndReplacement) {
-    const auto rule = detail::MXRewriteRule::rewriteRuleWithTemplate(u"0 + __exp1", u"__exp1");
+    const auto rule = mxcalc::detail::MXRewriteRule::rewriteRuleWithTemplate(u"0 + __exp1", u"__exp1");
     const std::string text = utf8(rule->description());
     EXPECT_TRUE(std::regex_match(text, std::regex(R"(<MXRewriteRule: 0x[0-9a-f]+> \(add\(0,__exp1\(\)\) => __exp1\(\)\))")))
         << text;

@@ -91,13 +91,13 @@ TEST_F(StandardRules, ReplacementSharesMatchedAndPatternNodes) {
     const MXExpressionPtr x = fn(u"sin", {var(u"x")});
     const MXExpressionPtr sum = fn(u"add", {num(0), x});
     EXPECT_EQ(standardRule(1).expressionByRewritingExpression(sum, evaluator), x);
-    const detail::MXRewriteRule& doubling = standardRule(3);
+    const mxcalc::detail::MXRewriteRule& doubling = standardRule(3);
     const MXExpressionPtr doubled = doubling.expressionByRewritingExpression(fn(u"add", {x, x->copy()}), evaluator);
     ASSERT_EQ(described(doubled), "multiply(2,sin($x))");
     EXPECT_EQ(doubled->arguments()[1], x) << "the first match is the bound node";
     EXPECT_EQ(doubled->arguments()[0], doubling.pattern()->arguments()[0]) << "the 2 of the replacement";
     EXPECT_EQ(x->parentExpression(), doubled);
-    const detail::MXRewriteRule& zero = standardRule(9);
+    const mxcalc::detail::MXRewriteRule& zero = standardRule(9);
     EXPECT_EQ(zero.expressionByRewritingExpression(fn(u"multiply", {num(0), x}), evaluator), zero.pattern());
 }
 

@@ -50,7 +50,7 @@ protected:
         return parsed(text)->simplifiedExpressionWithEvaluator(&evaluator);
     }
     // Rule `number` of the standard table, counted from 1.
-    const detail::MXRewriteRule& standardRule(size_t number) const { return *rewriter.rewriteRules().at(number - 1); }
+    const mxcalc::detail::MXRewriteRule& standardRule(size_t number) const { return *rewriter.rewriteRules().at(number - 1); }
 
     MXMathEvaluator evaluator;
     MXExpressionRewriter rewriter;

@@ -7,8 +7,8 @@ namespace {
 
 using namespace evaluator_test;
 using namespace expression_test;
-using detail::MXDTOR;
-using detail::MXRTOD;
+using mxcalc::detail::MXDTOR;
+using mxcalc::detail::MXRTOD;
 
 using Wrapper = MXExpressionPtr (*)(const MXExpressionPtr&, const MXMathEvaluator*, MXError*);
 

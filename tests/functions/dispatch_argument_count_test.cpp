@@ -11,7 +11,7 @@ namespace {
 using namespace evaluator_test;
 using namespace expression_test;
 
-constexpr size_t kUnlimited = detail::MXFunctionEvaluator::kUnlimited;
+constexpr size_t kUnlimited = mxcalc::detail::MXFunctionEvaluator::kUnlimited;
 
 struct CountRule {
     std::u16string name;
@@ -71,7 +71,7 @@ TEST(DispatchArgumentCount, EveryBuiltinChecksItsCountBeforeEvaluating) {
     std::vector<std::u16string> names;
     for (const auto& rule : catalogue()) names.push_back(rule.name);
     std::sort(names.begin(), names.end());
-    ASSERT_EQ(names, detail::MXFunctionEvaluator::standardFunctions());
+    ASSERT_EQ(names, mxcalc::detail::MXFunctionEvaluator::standardFunctions());
     for (const bool precise : {false, true}) {
         MXMathEvaluator evaluator;
         evaluator.setUsesHighPrecisionEvaluation(precise);

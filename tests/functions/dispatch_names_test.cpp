@@ -11,7 +11,7 @@ namespace {
 
 using namespace evaluator_test;
 using namespace expression_test;
-using detail::MXFunctionEvaluator;
+using mxcalc::detail::MXFunctionEvaluator;
 
 TEST(DispatchNames, StandardFunctionsAreTheNinetyFiveNamesOfTheBuiltinTable) {
     const auto& names = MXFunctionEvaluator::standardFunctions();

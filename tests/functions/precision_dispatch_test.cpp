@@ -20,13 +20,13 @@ const std::set<std::u16string> kInherited = {
 };
 
 TEST(PreciseDispatch, OverridesEveryBuiltInButTheEighteenInheritedOnes) {
-    const auto& own = detail::MXPrecisionBuiltinTable();
-    for (const std::u16string& name : detail::MXFunctionEvaluator::standardFunctions()) {
+    const auto& own = mxcalc::detail::MXPrecisionBuiltinTable();
+    for (const std::u16string& name : mxcalc::detail::MXFunctionEvaluator::standardFunctions()) {
         SCOPED_TRACE(MXToUtf8(name));
         EXPECT_NE(own.contains(name), kInherited.contains(name));
     }
     for (const auto& [name, builtin] : own) {
-        EXPECT_TRUE(detail::MXFunctionEvaluator::isStandardFunction(name)) << MXToUtf8(name);
+        EXPECT_TRUE(mxcalc::detail::MXFunctionEvaluator::isStandardFunction(name)) << MXToUtf8(name);
     }
 }
 

@@ -62,7 +62,7 @@ const ExpansionCase kUserDefinitions[] = {
 INSTANTIATE_TEST_SUITE_P(UserDefinitions, KeyboardExpansion, testing::ValuesIn(kUserDefinitions));
 
 TEST_F(KeyboardTest, WithoutUserDefinitionsOnlyTheKeyboardsApply) {
-    EXPECT_EQ(detail::keyboardDefinitions().size(), 6u);
+    EXPECT_EQ(mxcalc::detail::keyboardDefinitions().size(), 6u);
     EXPECT_EQ(shown(u"sq(3)+sind(30)"), u"");
     EXPECT_EQ(controller().currentEvalString(), u"sq(3)+(sin(dtor(30;0;0)))");
     setDefinitions(u"");
@@ -112,7 +112,7 @@ TEST_F(KeyboardTest, ExpansionThatWouldGrowWithoutBoundStops) {
     }
     MXLogCapture log;
     EXPECT_EQ(shown(call + u"1)"), u"");
-    EXPECT_LE(controller().currentEvalString().size(), detail::kKeyboardMaximumExpandedLength);
+    EXPECT_LE(controller().currentEvalString().size(), mxcalc::detail::kKeyboardMaximumExpandedLength);
     expectOneExpansionLog(log);
 }
 

@@ -17,16 +17,16 @@ TEST(LeadingDecimalValue, ReadsTheLongestLeadingNumeral) {
         // No numeral at all.
         {u"", 0}, {u"abc", 0}, {u".", 0}, {u"-", 0}, {u"e5", 0}, {u"sin(dtor($1))", 0}, {u"(5)", 0}, {u"nan", 0},
         {u"inf", 0}};
-    for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(detail::leadingDecimalValue(text), expected);
+    for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(mxcalc::detail::leadingDecimalValue(text), expected);
 }
 
 TEST(LeadingDecimalValue, BeyondTheDoubleRange) {
-    EXPECT_EQ(detail::leadingDecimalValue(u"1e400"), HUGE_VAL);
-    EXPECT_EQ(detail::leadingDecimalValue(u"-1e99999999999999999999"), -HUGE_VAL);
-    EXPECT_EQ(detail::leadingDecimalValue(std::u16string(400, u'9')), HUGE_VAL);
-    EXPECT_EQ(detail::leadingDecimalValue(u"1e-400"), 0.0);
-    EXPECT_EQ(detail::leadingDecimalValue(u"0." + std::u16string(400, u'0') + u"1"), 0.0);
-    EXPECT_TRUE(std::signbit(detail::leadingDecimalValue(u"-1e-99999999999999999999")));
+    EXPECT_EQ(mxcalc::detail::leadingDecimalValue(u"1e400"), HUGE_VAL);
+    EXPECT_EQ(mxcalc::detail::leadingDecimalValue(u"-1e99999999999999999999"), -HUGE_VAL);
+    EXPECT_EQ(mxcalc::detail::leadingDecimalValue(std::u16string(400, u'9')), HUGE_VAL);
+    EXPECT_EQ(mxcalc::detail::leadingDecimalValue(u"1e-400"), 0.0);
+    EXPECT_EQ(mxcalc::detail::leadingDecimalValue(u"0." + std::u16string(400, u'0') + u"1"), 0.0);
+    EXPECT_TRUE(std::signbit(mxcalc::detail::leadingDecimalValue(u"-1e-99999999999999999999")));
 }
 
 TEST(LeadingUnsignedValue, ReadsLikeTheCLibrary) {
@@ -39,7 +39,7 @@ TEST(LeadingUnsignedValue, ReadsLikeTheCLibrary) {
         {u"-10000000000000000", 16, kMaximum}, {std::u16string(64, u'1'), 2, kMaximum},
         {u"1" + std::u16string(64, u'0'), 2, kMaximum}};
     for (const auto& [text, base, expected] : cases) {
-        EXPECT_EQ(detail::leadingUnsignedValue(text, base), expected) << base << " " << expected;
+        EXPECT_EQ(mxcalc::detail::leadingUnsignedValue(text, base), expected) << base << " " << expected;
     }
 }
 
