@@ -13,6 +13,12 @@ bool isCommand(const QKeyEvent& event) {
     return event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
 }
 
+// The physical key where the platform tells it: a release may carry another key code than
+// its press ("+" pressed with Shift, released after Shift as "=").
+int physicalKey(const QKeyEvent& event) {
+    return event.nativeScanCode() != 0 ? -static_cast<int>(event.nativeScanCode()) : event.key();
+}
+
 bool isTyped(const QString& text) {
     return text.size() == 1 && text.at(0).isPrint() && !text.at(0).isSpace();
 }
@@ -49,10 +55,11 @@ MXButton* KeyboardComputerKeys::onScreenKey(const QKeyEvent& event) const {
 // A held key repeats only through the on-screen key's own gestures.
 bool KeyboardComputerKeys::pressed(const QKeyEvent& event) {
     MXButton* key = onScreenKey(event);
-    if (event.isAutoRepeat()) return key || held_.count(event.key()) || isTyped(event.text());
+    const int physical = physicalKey(event);
+    if (event.isAutoRepeat()) return key || held_.count(physical) || isTyped(event.text());
     if (key) {
-        if (held_.count(event.key())) return true;
-        held_[event.key()] = key;
+        if (held_.count(physical)) return true;
+        held_[physical] = key;
         key->touchDown(centreOf(*key));
         return true;
     }
@@ -63,7 +70,7 @@ bool KeyboardComputerKeys::pressed(const QKeyEvent& event) {
 }
 
 bool KeyboardComputerKeys::released(const QKeyEvent& event) {
-    const auto found = held_.find(event.key());
+    const auto found = held_.find(physicalKey(event));
     if (found == held_.end()) return isTyped(event.text());
     if (event.isAutoRepeat()) return true;
     MXButton* key = found->second;

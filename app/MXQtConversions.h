@@ -21,9 +21,11 @@ inline QColor MXQtColor(const MXColor& color) {
                             static_cast<float>(color.blue), static_cast<float>(color.alpha));
 }
 
-// A point is a pixel before the window's scale, so the size is a pixel size.
+// A point is a pixel before the window's scale, so the size is a pixel size. A font
+// without a family is the application's font.
 inline QFont MXQtFont(const MXFont& font) {
-    QFont qtFont(MXQtString(font.family));
+    QFont qtFont;
+    if (!font.family.empty()) qtFont.setFamily(MXQtString(font.family));
     qtFont.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pointSize))));
     // Hinting would fit glyphs to the unscaled pixel grid and misplace them once scaled.
     qtFont.setHintingPreference(QFont::PreferNoHinting);

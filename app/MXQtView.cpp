@@ -47,8 +47,12 @@ void MXQtViewBridge::place() {
     const MXRect box = view_.transformedFrame();
     const int left = pixel(box.origin.x, parentScale.width());
     const int top = pixel(box.origin.y, parentScale.height());
-    widget_->setGeometry(left, top, pixel(box.origin.x + box.size.width, parentScale.width()) - left,
-                         pixel(box.origin.y + box.size.height, parentScale.height()) - top);
+    const int width = pixel(box.origin.x + box.size.width, parentScale.width()) - left;
+    const int height = pixel(box.origin.y + box.size.height, parentScale.height()) - top;
+    widget_->setGeometry(left, top, width, height);
+    const MXSize size = view_.frame().size;
+    paintScale_ = {size.width > 0 ? width / size.width : drawScale_.width(),
+                   size.height > 0 ? height / size.height : drawScale_.height()};
     for (const auto& subview : view_.subviews()) {
         if (MXQtViewBridge* child = of(subview.get())) child->place();
     }

@@ -29,6 +29,9 @@ public:
     QWidget* widget() const;
     // Pixels per point inside this view.
     QSizeF drawScale() const { return drawScale_; }
+    // Pixels per point on the widget: the draw scale fitted to the widget's whole pixels,
+    // so that rounding never cuts off the view's edge.
+    QSizeF paintScale() const { return paintScale_; }
     // The scale of a view without a superview: the keyboard's root in the window.
     void setRootScale(double scale);
 
@@ -55,6 +58,7 @@ private:
     MXView& view_;
     QPointer<MXQtViewWidget> widget_;
     QSizeF drawScale_{1, 1};
+    QSizeF paintScale_{1, 1};
     double rootScale_ = 1;
 };
 

@@ -19,18 +19,18 @@ MXQtViewWidget::MXQtViewWidget(MXQtViewBridge& bridge) : bridge_(bridge) { setFo
 void MXQtViewWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    painter.scale(bridge_.drawScale().width(), bridge_.drawScale().height());
+    painter.scale(bridge_.paintScale().width(), bridge_.paintScale().height());
     bridge_.paint(painter);
 }
 
 void MXQtViewWidget::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) bridge_.mousePressed(pointsOf(*event, bridge_.drawScale()));
+    if (event->button() == Qt::LeftButton) bridge_.mousePressed(pointsOf(*event, bridge_.paintScale()));
 }
 
 void MXQtViewWidget::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() & Qt::LeftButton) bridge_.mouseMoved(pointsOf(*event, bridge_.drawScale()));
+    if (event->buttons() & Qt::LeftButton) bridge_.mouseMoved(pointsOf(*event, bridge_.paintScale()));
 }
 
 void MXQtViewWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) bridge_.mouseReleased(pointsOf(*event, bridge_.drawScale()));
+    if (event->button() == Qt::LeftButton) bridge_.mouseReleased(pointsOf(*event, bridge_.paintScale()));
 }
