@@ -19,6 +19,10 @@ int physicalKey(const QKeyEvent& event) {
     return event.nativeScanCode() != 0 ? -static_cast<int>(event.nativeScanCode()) : event.key();
 }
 
+void lift(const std::weak_ptr<MXView>& view) {
+    if (const auto key = std::dynamic_pointer_cast<MXControl>(view.lock())) key->touchUp(centreOf(*key));
+}
+
 bool isTyped(const QString& text) {
     return text.size() == 1 && text.at(0).isPrint() && !text.at(0).isSpace();
 }
@@ -27,8 +31,9 @@ bool isTyped(const QString& text) {
 
 void KeyboardComputerKeys::setActive(bool active) {
     active_ = active;
-    for (const auto& [code, key] : held_) key->touchUp(centreOf(*key));
+    const auto held = std::move(held_);
     held_.clear();
+    for (const auto& [code, view] : held) lift(view);
 }
 
 bool KeyboardComputerKeys::eventFilter(QObject* watched, QEvent* event) {
@@ -59,7 +64,7 @@ bool KeyboardComputerKeys::pressed(const QKeyEvent& event) {
     if (event.isAutoRepeat()) return key || held_.count(physical) || isTyped(event.text());
     if (key) {
         if (held_.count(physical)) return true;
-        held_[physical] = key;
+        held_[physical] = key->weak_from_this();
         key->touchDown(centreOf(*key));
         return true;
     }
@@ -73,8 +78,8 @@ bool KeyboardComputerKeys::released(const QKeyEvent& event) {
     const auto found = held_.find(physicalKey(event));
     if (found == held_.end()) return isTyped(event.text());
     if (event.isAutoRepeat()) return true;
-    MXButton* key = found->second;
+    const std::weak_ptr<MXView> view = found->second;
     held_.erase(found);
-    key->touchUp(centreOf(*key));
+    lift(view);
     return true;
 }

@@ -9,6 +9,7 @@
 #include <QObject>
 
 #include <map>
+#include <memory>
 
 #include "platform/ui/MXButton.h"
 
@@ -30,6 +31,7 @@ private:
 
     KeyboardPanel& panel_;
     bool active_ = true;
-    // The on-screen key each held computer key holds down.
-    std::map<int, MXButton*> held_;
+    // The on-screen key each held computer key holds down (gone if the keyboard was built
+    // again meanwhile).
+    std::map<int, std::weak_ptr<MXView>> held_;
 };

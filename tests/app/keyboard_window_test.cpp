@@ -217,6 +217,22 @@ private slots:
         QCOMPARE(shown.join(u' '), fetched<QString>("shownRows"));
     }
 
+    // Wider windows get the tablet form, built again with the expression kept.
+    void windowWidthChoosesTheForm() {
+        open();
+        clickKeys(QStringLiteral("numbers 2 + 3"));
+        const std::pair<int, MXUserInterfaceIdiom> widths[] = {{800, MXUserInterfaceIdiom::Pad}, {390, MXUserInterfaceIdiom::Phone}};
+        for (const auto& [width, idiom] : widths) {
+            window_->resize(width, 900);
+            QCoreApplication::processEvents();
+            QCOMPARE(keyboard().environment().userInterfaceIdiom(), idiom);
+            QCOMPARE(keyboard().height(), keyboard().heightForWidth(width));
+            QCOMPARE(spaceTitle(), QStringLiteral(" = 5"));
+        }
+        clickKeys(QStringLiteral("space"));
+        QCOMPARE(document(), QStringLiteral("2 + 3 = 5"));
+    }
+
     void keysHaveAccessibleNames() {
         open();
         for (const KeyboardKeyAction& entry : keyboard().views().keys) {
