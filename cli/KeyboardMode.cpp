@@ -11,6 +11,7 @@
 
 #include "cli/MxcalcModes.h"
 #include "keyboard/KeyboardHeadless.h"
+#include "keyboard/KeyboardKeyLookup.h"
 #include "platform/format/MXDeviceSettings.h"
 #include "platform/settings/MXSettingsDirectory.h"
 #include "platform/text/MXText.h"
@@ -53,35 +54,6 @@ KeyboardHeadless& keyboardFor(const MxcalcOptions& options) {
     return keyboard;
 }
 
-// The special keys by the names the key sequences use.
-const std::pair<std::u16string_view, std::u16string_view> kSpecialKeys[] = {
-    {u"space", u"spaceButton"}, {u"return", u"returnButton"}, {u"backspace", u"backSpaceButton"},
-    {u"shift", u"shiftButton"}};
-const std::pair<std::u16string_view, int64_t> kModeKeys[] = {{u"letters", 0}, {u"numbers", 1}, {u"symbols", 2}};
-
-MXButton* keyNamed(const KeyboardHeadless& keyboard, std::u16string_view name) {
-    for (const auto& [given, outlet] : kSpecialKeys) {
-        if (name == given) return keyboard.key(outlet);
-    }
-    for (const auto& [given, mode] : kModeKeys) {
-        if (name == given) return keyboard.modeKey(mode);
-    }
-    return keyboard.key(name);
-}
-
-std::vector<std::u16string_view> keyNames(std::u16string_view input) {
-    std::vector<std::u16string_view> names;
-    size_t at = 0;
-    while (at < input.size()) {
-        const size_t start = input.find_first_not_of(u" \t", at);
-        if (start == std::u16string_view::npos) break;
-        const size_t end = std::min(input.find_first_of(u" \t", start), input.size());
-        names.push_back(input.substr(start, end - start));
-        at = end;
-    }
-    return names;
-}
-
 std::string escaped(const std::u16string& document) {
     std::string text;
     for (const char c : MXToUtf8(document)) {
@@ -114,8 +86,8 @@ LineResult keyboardKeysLine(const std::u16string& input, const MxcalcOptions& op
     KeyboardHeadless keyboard;
     keyboard.controller().viewDidLoad();
     keyboard.controller().viewDidAppear(false);
-    for (std::u16string_view name : keyNames(input)) {
-        MXButton* key = keyNamed(keyboard, name);
+    for (std::u16string_view name : KeyboardKeyNames(input)) {
+        MXButton* key = KeyboardKeyNamed(keyboard.views(), name);
         if (!key) return {"error 0: no key \"" + MXToUtf8(std::u16string(name)) + "\" on the keyboard", false};
         keyboard.tap(*key);
         keyboard.environment().advance(kPauseBetweenKeys);

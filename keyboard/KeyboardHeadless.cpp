@@ -1,14 +1,8 @@
 #include "keyboard/KeyboardHeadless.h"
 
-namespace {
+#include "keyboard/KeyboardKeyLookup.h"
 
-// Hidden itself or below a hidden view.
-bool isShown(const MXView& view) {
-    for (const MXView* at = &view; at; at = at->superview()) {
-        if (at->isHidden()) return false;
-    }
-    return true;
-}
+namespace {
 
 MXPoint centreOf(const MXView& view) { return {view.frame().size.width / 2, view.frame().size.height / 2}; }
 
@@ -21,34 +15,9 @@ KeyboardHeadless::KeyboardHeadless(MXUserDefaults ownStore, MXUserInterfaceIdiom
                                                            std::move(ownStore));
 }
 
-MXButton* KeyboardHeadless::key(std::u16string_view title) const {
-    const KeyboardViews& all = controller_->views();
-    const std::pair<std::u16string_view, MXButton*> special[] = {
-        {u"shiftButton", all.shiftButton.get()},   {u"backSpaceButton", all.backSpaceButton.get()},
-        {u"spaceButton", all.spaceButton.get()},   {u"returnButton", all.returnButton.get()},
-        {u"globeButton", all.globeButton.get()},   {u"switchModeRow3Button", all.switchModeRow3Button.get()},
-        {u"switchModeRow4Button", all.switchModeRow4Button.get()}};
-    for (const auto& [name, button] : special) {
-        if (name == title) return button;
-    }
-    MXButton* hidden = nullptr;
-    for (const KeyboardKeyAction& entry : all.keys) {
-        if (entry.key->currentTitle() != title) continue;
-        if (entry.key->isEnabled() && isShown(*entry.key)) return entry.key.get();
-        if (!hidden) hidden = entry.key.get();
-    }
-    return hidden;
-}
+MXButton* KeyboardHeadless::key(std::u16string_view title) const { return KeyboardFindKey(views(), title); }
 
-MXButton* KeyboardHeadless::modeKey(int64_t mode) const {
-    for (const KeyboardKeyAction& entry : controller_->views().keys) {
-        const MXButton& key = *entry.key;
-        if (entry.action == "switchKeyboardMode" && key.tag() == mode && key.isEnabled() && isShown(key)) {
-            return entry.key.get();
-        }
-    }
-    return nullptr;
-}
+MXButton* KeyboardHeadless::modeKey(int64_t mode) const { return KeyboardFindModeKey(views(), mode); }
 
 void KeyboardHeadless::tap(MXButton& key) const {
     key.touchDown(centreOf(key));

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-MXSlider::MXSlider() { addSubview(std::make_shared<MXView>()); }
+MXSlider::MXSlider(std::shared_ptr<MXView> thumb) { addSubview(std::move(thumb)); }
 
 void MXSlider::setValue(float value) {
     value_ = std::isnan(value) ? minimum_ : std::clamp(value, minimum_, maximum_);

@@ -4,6 +4,7 @@
 // raising the minimum above the maximum raises the maximum with it, and the other way
 // round. A value that is not a number counts as the minimum.
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "platform/ui/MXButton.h"
@@ -11,7 +12,8 @@
 
 class MXSlider : public MXControl {
 public:
-    MXSlider();
+    // A toolkit passes a thumb of its own kind; the headless slider makes a plain view.
+    explicit MXSlider(std::shared_ptr<MXView> thumb = std::make_shared<MXView>());
 
     float value() const { return value_; }
     // Kept within the range.
