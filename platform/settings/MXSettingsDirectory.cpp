@@ -1,5 +1,6 @@
 #include "platform/settings/MXSettingsDirectory.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <pwd.h>
@@ -25,13 +26,25 @@ std::optional<std::filesystem::path> environmentPath(const char* name) {
     return std::filesystem::path(value);
 }
 
+// The user's entry of the password file, read directly: the name-service lookup behind
+// getpwuid cannot work in a statically linked program.
+std::optional<std::filesystem::path> passwordFileHome() {
+    FILE* file = std::fopen("/etc/passwd", "re");
+    if (file == nullptr) return std::nullopt;
+    std::optional<std::filesystem::path> home;
+    while (const passwd* entry = fgetpwent(file)) {
+        if (entry->pw_uid == getuid() && entry->pw_dir != nullptr) {
+            home = entry->pw_dir;
+            break;
+        }
+    }
+    std::fclose(file);
+    return home;
+}
+
 std::filesystem::path homeDirectory() {
-    if (auto home = environmentPath("HOME")) {
-        return *home;
-    }
-    if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) {
-        return entry->pw_dir;
-    }
+    if (auto home = environmentPath("HOME")) return *home;
+    if (auto home = passwordFileHome()) return *home;
     return std::filesystem::current_path();
 }
 

@@ -1,5 +1,7 @@
 // The settings stores: absent values, typed round trips, write-through and the folder.
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 #include <sqlite3.h>
 
 #include <cmath>
@@ -149,6 +151,10 @@ TEST(SettingsFolderResolution, FollowsPrecedence) {
         EXPECT_EQ(MXSettingsDirectory(), std::filesystem::path(expected));
         MXSetSettingsDirectory(std::nullopt);
     }
+    // Without HOME, the user's home from the password file (as the name service has it).
+    EnvironmentGuard::set("XDG_CONFIG_HOME", nullptr);
+    EnvironmentGuard::set("HOME", nullptr);
+    EXPECT_EQ(MXSettingsDirectory(), std::filesystem::path(getpwuid(getuid())->pw_dir) / ".config" / "mxcalc");
 }
 
 }  // namespace
