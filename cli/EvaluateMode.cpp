@@ -1,23 +1,7 @@
 // The default mode: the value of the expression, computed by an evaluator with its defaults
 // apart from the angle unit and precision chosen on the command line.
-#include "cli/MxcalcModes.h"
-#include "engine/evaluator/MXMathEvaluator.h"
+#include "cli/CommandLineEvaluator.h"
 #include "platform/text/MXText.h"
-
-namespace {
-
-MXMathEvaluator& commandLineEvaluator(const MxcalcOptions& options) {
-    static MXMathEvaluator evaluator;
-    static const bool configured = [&options] {
-        if (options.degrees) evaluator.setAngleMeasurementMode(MXAngleMeasurementModeDegrees);
-        evaluator.setUsesHighPrecisionEvaluation(options.precise);
-        return true;
-    }();
-    static_cast<void>(configured);
-    return evaluator;
-}
-
-}  // namespace
 
 LineResult evaluateLine(const std::u16string& input, const MxcalcOptions& options) {
     MXError error;

@@ -1,15 +1,18 @@
-# mx_layer(NAME DIRS folder... DEPS target... [PRIVATE_DEPS target...]): the library
+# mx_layer(NAME DIRS folder... [EXCLUDE folder...] DEPS target... [PRIVATE_DEPS target...]): the library
 # mx<NAME> (alias mxcalc::<NAME>) built from every source file in the folders. Its headers
 # are found as "<folder>/<file>.h" through a staging folder that holds only this layer's
 # folders, so a layer sees its own headers and those of the layers it links, never those
-# above it.
+# above it. Sources under an EXCLUDE folder belong to another library.
 function(mx_layer name)
-  cmake_parse_arguments(ARG "" "" "DIRS;DEPS;PRIVATE_DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DIRS;EXCLUDE;DEPS;PRIVATE_DEPS" ${ARGN})
   mx_staging(staging ${name} ${ARG_DIRS})
   set(sources)
   foreach(dir ${ARG_DIRS})
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
     list(APPEND sources ${found})
+  endforeach()
+  foreach(dir ${ARG_EXCLUDE})
+    list(FILTER sources EXCLUDE REGEX "^${CMAKE_SOURCE_DIR}/${dir}/")
   endforeach()
   add_library(mx${name} STATIC ${sources})
   add_library(mxcalc::${name} ALIAS mx${name})
@@ -25,6 +28,8 @@ function(mx_staging var name)
   set(staging ${CMAKE_BINARY_DIR}/layers/${name})
   file(MAKE_DIRECTORY ${staging})
   foreach(dir ${ARGN})
+    get_filename_component(parent ${staging}/${dir} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
     file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${dir} ${staging}/${dir} SYMBOLIC)
   endforeach()
   set(${var} ${staging} PARENT_SCOPE)

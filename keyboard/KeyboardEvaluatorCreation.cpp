@@ -7,6 +7,7 @@
 #include "keyboard/KeyboardDefinitionExpansion.h"
 #include "keyboard/KeyboardSettingsKeys.h"
 #include "keyboard/KeyboardTextEditing.h"
+#include "keyboard/KeyboardStoredValues.h"
 #include "keyboard/KeyboardViewController.h"
 
 namespace {
@@ -64,6 +65,7 @@ void KeyboardViewController::createEvaluator() {
     evaluator_ = std::make_unique<MXMathEvaluator>();
     evaluator_->setUsesHighPrecisionEvaluation(false);
     evaluator_->setFunctionResolver(functionResolver());
+    evaluator_->setStoredValues(std::make_shared<KeyboardStoredValues>(settings_.store()));
     // The keyboard registers nothing, so every evaluator it creates knows the same names.
     if (registeredFunctions_.empty()) {
         registeredFunctions_ = evaluator_->registeredFunctions();

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "engine/evaluator/MXStoredValues.h"
 #include "engine/expression/MXExpression.h"
 
 class MXMathOperatorSet;
@@ -81,6 +82,9 @@ public:
     void setFunctionResolver(MXFunctionResolver resolver) { functionResolver_ = std::move(resolver); }
     const MXVariableResolver& variableResolver() const { return variableResolver_; }
     void setVariableResolver(MXVariableResolver resolver) { variableResolver_ = std::move(resolver); }
+    // Where varx and nthroot's flag go; nothing: varx reads 0 and the flag goes nowhere.
+    MXStoredValues* storedValues() const { return storedValues_.get(); }
+    void setStoredValues(std::shared_ptr<MXStoredValues> values) { storedValues_ = std::move(values); }
 
     // The function library in use (replaced on every change of the precision switch).
     mxcalc::detail::MXFunctionEvaluator& functionEvaluator() const { return *functionEvaluator_; }
@@ -127,6 +131,7 @@ private:
     std::unique_ptr<mxcalc::detail::MXFunctionEvaluator> functionEvaluator_;
     // Libraries replaced while an evaluation runs; freed once the outermost evaluation ends.
     std::vector<std::unique_ptr<mxcalc::detail::MXFunctionEvaluator>> retiredFunctionEvaluators_;
+    std::shared_ptr<MXStoredValues> storedValues_;
     bool usesHighPrecisionEvaluation_ = false;
     bool resolvesFunctionsAsVariables_ = false;
     std::shared_ptr<MXMathOperatorSet> operatorSet_;

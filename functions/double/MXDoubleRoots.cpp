@@ -20,8 +20,8 @@ MXExpressionPtr sqrtBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgumen
 }
 
 // The magnitude of a negative radicand, with the flag set; a non-negative one clears it.
-double rootedMagnitude(double x) {
-    noteRadicandSign(x < 0);
+double rootedMagnitude(const MXFunctionEvaluator& library, double x) {
+    noteRadicandSign(library, x < 0);
     return x < 0 ? -x : x;
 }
 
@@ -33,7 +33,7 @@ MXExpressionPtr nthrootBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgu
     if (index == 0) index = 2;
     const std::optional<MXNumber> radicand = library.evaluateArgument(arguments[0], substitutions, error);
     if (!radicand) return nullptr;
-    return doubleResult(std::pow(rootedMagnitude(radicand->doubleValue()), 1 / index));
+    return doubleResult(std::pow(rootedMagnitude(library, radicand->doubleValue()), 1 / index));
 }
 
 }  // namespace

@@ -1,19 +1,23 @@
 #include "functions/double/MXImaginaryFlag.h"
 
-#include <string_view>
-
-#include "platform/settings/MXUserDefaults.h"
+#include "engine/evaluator/MXMathEvaluator.h"
 
 namespace mxcalc::detail {
+namespace {
 
-void noteRadicandSign(bool negative) {
-    constexpr std::u16string_view kImaginaryKey = u"intIMAGINARY";
-    const MXUserDefaults& store = MXUserDefaults::standardUserDefaults();
-    if (negative) {
-        store.setInteger(1, kImaginaryKey);
-    } else if (store.integerForKey(kImaginaryKey) == 1) {
-        store.setInteger(0, kImaginaryKey);
-    }
+MXStoredValues* storedValuesOf(const MXFunctionEvaluator& library) {
+    return library.evaluator() ? library.evaluator()->storedValues() : nullptr;
+}
+
+}  // namespace
+
+void noteRadicandSign(const MXFunctionEvaluator& library, bool negative) {
+    if (MXStoredValues* values = storedValuesOf(library)) values->noteRadicandSign(negative);
+}
+
+double sharedVariableValue(const MXFunctionEvaluator& library) {
+    const MXStoredValues* values = storedValuesOf(library);
+    return values ? values->sharedVariableValue() : 0;
 }
 
 }  // namespace mxcalc::detail

@@ -1,10 +1,13 @@
 #pragma once
-// The shared-store flag "intIMAGINARY", which tells the keyboard that the last root was
-// taken of a negative number's magnitude.
+// The flag that tells the evaluator's owner that the last root was taken of a negative
+// number's magnitude, and the value varx reads: both through the evaluator's stored values.
+#include "functions/library/MXFunctionEvaluator.h"
 
 namespace mxcalc::detail {
 
 // Raises the flag for a negative radicand; otherwise lowers it when it is raised.
-void noteRadicandSign(bool negative);
+void noteRadicandSign(const MXFunctionEvaluator& library, bool negative);
+// The value the containing application shares; 0 without stored values.
+double sharedVariableValue(const MXFunctionEvaluator& library);
 
 }  // namespace mxcalc::detail

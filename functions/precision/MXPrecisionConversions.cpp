@@ -1,6 +1,6 @@
 // The constants, varx, and degrees to radians (dtor) and back (rtod) in decimals.
 #include "functions/precision/MXPrecisionThemes.h"
-#include "platform/settings/MXUserDefaults.h"
+#include "functions/double/MXImaginaryFlag.h"
 
 namespace mxcalc::detail {
 namespace {
@@ -25,9 +25,11 @@ MXExpressionPtr dtorBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgumen
 }
 
 // The shared double as a decimal of the digits it prints as (0.1 stays 0.1).
-MXDecimalRecord sharedVariableValue() {
-    const double value = MXUserDefaults(MXAppGroupIdentifier).doubleForKey(u"varXvalue");
-    return MXDecimalRecordFromString(MXNumber(value).description());
+MXExpressionPtr varxBuiltin(MXFunctionEvaluator& library, const MXBuiltinArguments& arguments,
+                            const MXSubstitutions* /*substitutions*/, MXError* error) {
+    if (!MXFunctionEvaluator::checkArgumentCount(u"varx", arguments.size(), 0, 0, error)) return nullptr;
+    const MXNumber value(sharedVariableValue(library));
+    return decimalResult(MXDecimalRecordFromString(value.description()));
 }
 
 }  // namespace
@@ -45,7 +47,7 @@ MXBuiltinEntries decimalConversionBuiltins() {
         decimalConstantEntry<u"log10e", &MXDecimalLog10e>(),
         decimalConstantEntry<u"ln2", &MXDecimalLn2>(),
         decimalConstantEntry<u"ln10", &MXDecimalLn10>(),
-        decimalConstantEntry<u"varx", &sharedVariableValue>(),
+        {u"varx", &varxBuiltin},
         {u"dtor", &dtorBuiltin},
         unaryDecimalEntry<u"rtod", [](MXDecimalRecord x) {
             return MXDecimalMultiply(MXDecimalDivide(x, MXDecimalPi()), MXDecimalFromInteger(180));

@@ -23,9 +23,9 @@ MXExpressionPtr sqrtBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgumen
 
 // A negative radicand gives its magnitude (through a double) and raises the flag; a
 // non-negative one lowers a raised flag.
-MXNumber rootedMagnitude(const MXNumber& radicand) {
+MXNumber rootedMagnitude(const MXFunctionEvaluator& library, const MXNumber& radicand) {
     const bool negative = radicand.doubleValue() < 0.0;
-    noteRadicandSign(negative);
+    noteRadicandSign(library, negative);
     return negative ? MXNumber(-radicand.doubleValue()) : radicand;
 }
 
@@ -40,7 +40,7 @@ MXExpressionPtr nthrootBuiltin(MXFunctionEvaluator& library, const MXBuiltinArgu
     }
     const std::optional<MXNumber> radicand = library.evaluateArgument(arguments[0], substitutions, error);
     if (!radicand) return nullptr;
-    const MXNumber magnitude = rootedMagnitude(*radicand);
+    const MXNumber magnitude = rootedMagnitude(library, *radicand);
     return decimalResult(MXDecimalRoot(magnitude.decimalValue(), index.decimalValue()));
 }
 

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "keyboard/KeyboardStoredValues.h"
 #include "platform/settings/MXUserDefaults.h"
 #include "tests/functions/builtins_support.h"
 #include "tests/platform/settings_TemporaryFolder.h"
@@ -20,9 +21,13 @@ const std::u16string kImaginaryKey = u"intIMAGINARY";
 
 MXUserDefaults sharedStore() { return MXUserDefaults(MXAppGroupIdentifier); }
 
-// Every test gets empty stores in a folder of its own.
+// Every test gets empty stores in a folder of its own, which its evaluators keep their
+// stored values in as the keyboard and mxcalc do.
 class StoredValues : public TemporarySettingsFolder {
 protected:
+    StoredValues() { storedValuesOfEvaluators() = std::make_shared<KeyboardStoredValues>(); }
+    ~StoredValues() override { storedValuesOfEvaluators().reset(); }
+
     static double varx() {
         const auto outcome = evaluate(u"varx()");
         return outcome.number ? outcome.number->doubleValue() : notANumber;
@@ -39,6 +44,15 @@ TEST_F(StoredValues, VarxReadsTheSharedStoreAfreshEachTime) {
     // The keyboard's own store is another store.
     ASSERT_TRUE(MXUserDefaults::standardUserDefaults().setDouble(9, kVariableKey));
     expectValue({u"varx", Double, 7});
+}
+
+TEST_F(TemporarySettingsFolder, WithoutStoredValuesVarxIsZeroAndTheFlagGoesNowhere) {
+    ASSERT_TRUE(sharedStore().setDouble(2.5, kVariableKey));
+    for (const bool precise : {false, true}) {
+        EXPECT_EQ(evaluate(u"varx", MXAngleMeasurementModeRadians, precise).number->doubleValue(), 0);
+        EXPECT_EQ(evaluate(u"nthroot(-8;3)", MXAngleMeasurementModeRadians, precise).number->doubleValue(), 2);
+    }
+    EXPECT_FALSE(MXUserDefaults::standardUserDefaults().hasKey(kImaginaryKey));
 }
 
 TEST_F(StoredValues, VarxiReturnsItsArgumentsOwnNumber) {

@@ -34,10 +34,17 @@ inline Outcome evaluate(MXMathEvaluator& evaluator, std::u16string_view text) {
     return outcome;
 }
 
+// The stored values every evaluator of evaluate() gets; none unless a test sets them.
+inline std::shared_ptr<MXStoredValues>& storedValuesOfEvaluators() {
+    static std::shared_ptr<MXStoredValues> values;
+    return values;
+}
+
 // `precise`: with high precision on.
 inline Outcome evaluate(std::u16string_view text, MXAngleMeasurementMode mode = MXAngleMeasurementModeRadians,
                         bool precise = false) {
     MXMathEvaluator evaluator;
+    evaluator.setStoredValues(storedValuesOfEvaluators());
     evaluator.setAngleMeasurementMode(mode);
     evaluator.setUsesHighPrecisionEvaluation(precise);
     return evaluate(evaluator, text);

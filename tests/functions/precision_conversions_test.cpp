@@ -1,5 +1,6 @@
 // Constants, varx and the angle conversions dtor and rtod with high precision on.
 #include "platform/settings/MXUserDefaults.h"
+#include "keyboard/KeyboardStoredValues.h"
 #include "tests/functions/precision_support.h"
 #include "tests/platform/settings_TemporaryFolder.h"
 
@@ -22,7 +23,12 @@ TEST(PreciseConversions, EulersNumberInAPowerAndAngles) {
                                   MXAngleMeasurementModeRadians, true);
 }
 
-class PreciseVarx : public TemporarySettingsFolder {};
+// Evaluators keep varx in the stores of a folder of the test's own.
+class PreciseVarx : public TemporarySettingsFolder {
+protected:
+    PreciseVarx() { builtins_test::storedValuesOfEvaluators() = std::make_shared<KeyboardStoredValues>(); }
+    ~PreciseVarx() override { builtins_test::storedValuesOfEvaluators().reset(); }
+};
 
 TEST_F(PreciseVarx, ReadsTheSharedDoubleAsTheDigitsItPrintsAs) {
     const MXUserDefaults shared(MXAppGroupIdentifier);
