@@ -1,7 +1,8 @@
+#include "engine/operators/MXDefaultOperators.h"
+
 #include <string>
 #include <vector>
 
-#include "engine/operators/MXMathOperator.h"
 
 namespace {
 

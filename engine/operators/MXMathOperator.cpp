@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "engine/operators/MXDefaultOperators.h"
 #include "engine/operators/MXMathOperatorSet.h"
 #include "engine/operators/MXTextUnits.h"
 #include "platform/text/MXText.h"

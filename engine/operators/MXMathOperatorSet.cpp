@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "engine/operators/MXDefaultOperators.h"
 #include "platform/text/MXText.h"
 
 namespace {

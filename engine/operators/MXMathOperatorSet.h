@@ -11,18 +11,6 @@
 #include "engine/operators/MXMathOperator.h"
 #include "engine/operators/MXOperatorCharacterSet.h"
 
-namespace mxcalc::detail {
-// Hash and equality that let the maps be searched with a string view.
-struct MXTextHash {
-    using is_transparent = void;
-    size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>()(text); }
-};
-struct MXTextEqual {
-    using is_transparent = void;
-    bool operator()(std::u16string_view a, std::u16string_view b) const { return a == b; }
-};
-}  // namespace mxcalc::detail
-
 class MXMathOperatorSet {
 public:
     using Operators = std::vector<MXMathOperatorPtr>;
@@ -87,10 +75,19 @@ private:
     void sortByPrecedence();
     void refreshTokenFacts();
 
+    // Hash and equality that let the maps be searched with a string view.
+    struct TextHash {
+        using is_transparent = void;
+        size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>()(text); }
+    };
+    struct TextEqual {
+        using is_transparent = void;
+        bool operator()(std::u16string_view a, std::u16string_view b) const { return a == b; }
+    };
+
     Operators operators_;
-    std::unordered_map<std::u16string, MXMathOperatorPtr, mxcalc::detail::MXTextHash, mxcalc::detail::MXTextEqual>
-        operatorsByFunction_;
-    std::unordered_map<std::u16string, Operators, mxcalc::detail::MXTextHash, mxcalc::detail::MXTextEqual> operatorsByToken_;
+    std::unordered_map<std::u16string, MXMathOperatorPtr, TextHash, TextEqual> operatorsByFunction_;
+    std::unordered_map<std::u16string, Operators, TextHash, TextEqual> operatorsByToken_;
     MXMathOperatorPtr percentTokenOperator_;
     bool interpretsPercentSignAsModulo_ = true;
     size_t maximumTokenLength_ = 0;

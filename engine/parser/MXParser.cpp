@@ -1,6 +1,7 @@
 #include "engine/parser/MXParser.h"
 
 #include "engine/parser/MXGroupTerm.h"
+#include "engine/parser/MXTermArena.h"
 
 const std::u16string MXNestedTooDeeplyMessage = u"expression nested too deeply";
 
@@ -14,7 +15,10 @@ std::unique_ptr<MXParser> MXParser::parserWithTokenizer(std::unique_ptr<MXMathSt
 }
 
 MXParser::MXParser(std::unique_ptr<MXMathStringTokenizer> tokenizer)
-    : tokenizer_(std::move(tokenizer)), operatorSet_(tokenizer_->operatorSet()) {}
+    : tokenizer_(std::move(tokenizer)), operatorSet_(tokenizer_->operatorSet()),
+      arena_(std::make_unique<mxcalc::detail::MXTermArena>()) {}
+
+MXParser::~MXParser() = default;
 
 MXOperatorAssociativity MXParser::associativityForOperatorFunction(std::u16string_view function) const {
     const MXMathOperatorPtr op = operatorSet_->operatorForFunction(function);
@@ -33,9 +37,9 @@ MXOperatorAssociativity MXParser::associativityForOperatorToken(const MXMathStri
 
 MXExpressionPtr MXParser::parsedExpressionWithError(MXError* error) {
     tokenizer_->reset();
-    arena_.release();
+    arena_->release();
     associativities_.clear();
-    mxcalc::detail::MXGroupTerm* root = mxcalc::detail::MXParserTerm::rootTermWithTokenizer(*tokenizer_, arena_, error);
+    mxcalc::detail::MXGroupTerm* root = mxcalc::detail::MXParserTerm::rootTermWithTokenizer(*tokenizer_, *arena_, error);
     if (root == nullptr || !root->resolveWithParser(*this, 0, error)) return nullptr;
     return root->expressionWithError(error);
 }

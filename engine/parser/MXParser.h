@@ -10,10 +10,13 @@
 #include "engine/expression/MXExpression.h"
 #include "engine/operators/MXMathOperatorSet.h"
 #include "engine/parser/MXNestingLimit.h"
-#include "engine/parser/MXTermArena.h"
 #include "engine/tokenizer/MXMathStringTokenizer.h"
 #include "platform/error/MXError.h"
 
+
+namespace mxcalc::detail {
+class MXTermArena;
+}
 
 class MXParser {
 public:
@@ -23,6 +26,7 @@ public:
     static std::unique_ptr<MXParser> parserWithTokenizer(std::unique_ptr<MXMathStringTokenizer> tokenizer,
                                                          MXError* error = nullptr);
     explicit MXParser(std::unique_ptr<MXMathStringTokenizer> tokenizer);
+    ~MXParser();
     MXParser(const MXParser&) = delete;
     MXParser& operator=(const MXParser&) = delete;
 
@@ -38,11 +42,11 @@ public:
     MXOperatorAssociativity associativityForOperatorToken(const MXMathStringToken& token);
 
     // Where the terms of the current parse live.
-    mxcalc::detail::MXTermArena& termArena() { return arena_; }
+    mxcalc::detail::MXTermArena& termArena() { return *arena_; }
 
 private:
     std::unique_ptr<MXMathStringTokenizer> tokenizer_;
     std::shared_ptr<MXMathOperatorSet> operatorSet_;
-    mxcalc::detail::MXTermArena arena_;
+    std::unique_ptr<mxcalc::detail::MXTermArena> arena_;
     std::vector<std::pair<const MXMathOperator*, MXOperatorAssociativity>> associativities_;
 };

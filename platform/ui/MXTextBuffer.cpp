@@ -5,8 +5,6 @@
 #include <memory>
 #include <stdexcept>
 
-namespace mxcalc::detail {
-
 namespace {
 
 struct BreakIteratorCloser {
@@ -73,4 +71,3 @@ void MXTextBuffer::deleteBackward() {
     length_ = 0;
 }
 
-}  // namespace mxcalc::detail

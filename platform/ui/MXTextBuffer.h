@@ -5,8 +5,6 @@
 #include <string>
 #include <string_view>
 
-namespace mxcalc::detail {
-
 class MXTextBuffer {
 public:
     const std::u16string& text() const { return text_; }
@@ -32,5 +30,3 @@ private:
 
 // The start of the grapheme (user-perceived character) that ends at `index`.
 size_t MXPreviousGraphemeBoundary(std::u16string_view text, size_t index);
-
-}  // namespace mxcalc::detail

@@ -44,7 +44,7 @@ public:
     void resignFirstResponder() { firstResponder_ = false; }
 
 private:
-    mxcalc::detail::MXTextBuffer buffer_;
+    MXTextBuffer buffer_;
     std::optional<std::pair<size_t, size_t>> scrolledRange_;
     MXFont font_{u"", 12};
     MXColor textColor_ = MXColor::blackColor();

@@ -21,7 +21,7 @@ public:
     void setSelectedRange(size_t location, size_t length) { document_.setSelectedRange(location, length); }
 
 private:
-    mxcalc::detail::MXTextBuffer document_;
+    MXTextBuffer document_;
 };
 
 class MXHeadlessInputMethodHost : public MXInputMethodHost {
