@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "keyboard/KeyboardSettingsKeys.h"
+#include "platform/log/MXLog.h"
 #include "platform/settings/MXUserDefaults.h"
 #include "platform/text/MXText.h"
 
@@ -88,21 +89,37 @@ MXUserDefaults storeFor(bool shared, const std::optional<std::string>& settingsD
     return settingsDir ? store.inDirectory(*settingsDir) : store;
 }
 
-int getSetting(const MXUserDefaults& store, const std::u16string& key, std::ostream& out, std::ostream& err) {
-    if (!store.synchronize()) {
-        return failure(err, "cannot open " + store.filePath().string());
+// Log lines (a damaged store moved aside) go to the command's error stream while it runs.
+class LogToErrorStream {
+public:
+    explicit LogToErrorStream(std::ostream& err)
+        : previous_(MXLogSetSink([&err](std::string_view line) { err << "mxcalc settings: " << line << "\n"; })) {}
+    ~LogToErrorStream() { MXLogSetSink(std::move(previous_)); }
+    LogToErrorStream(const LogToErrorStream&) = delete;
+    LogToErrorStream& operator=(const LogToErrorStream&) = delete;
+
+private:
+    MXLogSink previous_;
+};
+
+// Why the store cannot be used now, or nothing when it can.
+std::optional<std::string> unusableReason(const MXUserDefaults& store) {
+    switch (store.access()) {
+    case MXSettingsAccess::Open: return std::nullopt;
+    case MXSettingsAccess::Busy: return store.filePath().string() + " is busy (locked by another process)";
+    case MXSettingsAccess::Unreachable: break;
     }
+    return "cannot open " + store.filePath().string();
+}
+
+int getSetting(const MXUserDefaults& store, const std::u16string& key, std::ostream& out) {
     auto value = store.objectForKey(key);
     out << (value ? valueText(KeyboardSettingsTypeOfKey(key), *value) : std::string()) << "\n";
     return 0;
 }
 
-int setSetting(const MXUserDefaults& store, const std::u16string& key, const std::string& text, std::ostream& err) {
-    auto value = typedValue(KeyboardSettingsTypeOfKey(key), text, err);
-    if (!value) {
-        return kFailure;
-    }
-    return store.setObject(*value, key) ? 0 : failure(err, "cannot write " + store.filePath().string());
+int setSetting(const MXUserDefaults& store, const std::u16string& key, const MXSettingsValue& value, std::ostream& err) {
+    return store.setObject(value, key) ? 0 : failure(err, "cannot write " + store.filePath().string());
 }
 
 int unsetSetting(const MXUserDefaults& store, const std::u16string& key, std::ostream& err) {
@@ -129,13 +146,21 @@ int runSettingsCommand(const std::string& action, const std::string& key, const 
     if ((action == "set") != value.has_value()) {
         return usageError(err, action == "set" ? "set needs a value" : action + " takes no value");
     }
-    MXUserDefaults store = storeFor(shared, settingsDir);
     std::u16string storeKey = MXFromUtf8(key);
-    if (action == "get") {
-        return getSetting(store, storeKey, out, err);
+    std::optional<MXSettingsValue> newValue;
+    if (action == "set" && !(newValue = typedValue(KeyboardSettingsTypeOfKey(storeKey), *value, err))) {
+        return kFailure;
     }
-    if (action == "set") {
-        return setSetting(store, storeKey, *value, err);
+    LogToErrorStream logToErr(err);
+    MXUserDefaults store = storeFor(shared, settingsDir);
+    if (auto reason = unusableReason(store)) {
+        return failure(err, *reason);
+    }
+    if (action == "get") {
+        return getSetting(store, storeKey, out);
+    }
+    if (newValue) {
+        return setSetting(store, storeKey, *newValue, err);
     }
     return unsetSetting(store, storeKey, err);
 }

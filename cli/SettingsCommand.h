@@ -7,7 +7,9 @@
 // prints the value alone (integers as integers, doubles as their shortest round-trip
 // text, text as it is) or an empty line when the key is absent. `set` takes a value of
 // the key's type. Exit status: 0 done, 1 failed (a value not of the key's type, a store
-// that cannot be written), 2 usage error (an unknown key among them).
+// that cannot be opened or written, or is busy: locked by another process), 2 usage error
+// (an unknown key among them). A damaged store is moved aside and started anew before the
+// command runs: a line on the error stream says where the damaged file went.
 #include <iostream>
 #include <optional>
 #include <string>

@@ -41,7 +41,7 @@ struct KeyboardNumberFormatCache::OpenFormat {
         UErrorCode status = U_ZERO_ERROR;
         const UNumberFormatStyle style =
             wanted.style == MXNumberFormatterStyle::ScientificStyle ? UNUM_SCIENTIFIC : UNUM_DECIMAL;
-        handle.reset(unum_open(style, nullptr, 0, wanted.locale.icuName().c_str(), nullptr, &status));
+        handle.reset(unum_open(style, nullptr, 0, wanted.locale.icuNumberPatternName().c_str(), nullptr, &status));
         if (U_FAILURE(status)) handle.reset();
     }
 

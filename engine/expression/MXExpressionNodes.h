@@ -1,6 +1,8 @@
 #pragma once
 // The three node kinds behind MXExpression. Create them through the factories of
 // MXExpression (or `make` here), which also set the arguments' parent links.
+#include <functional>
+
 #include "engine/expression/MXExpression.h"
 
 namespace mxcalc::detail {
@@ -75,5 +77,11 @@ public:
 private:
     std::u16string variable_;
 };
+
+// Simplifies the function node `root` as its simplifiedExpressionWithEvaluator does, but
+// takes every argument node that `isSimplified` accepts (when given) as it stands: the
+// rewriter's way of not simplifying again what an earlier pass simplified.
+MXExpressionPtr simplifiedCallKeeping(const MXExpression& root, MXMathEvaluator* evaluator, MXError* error,
+                                      const std::function<bool(const MXExpression&)>& isSimplified);
 
 }  // namespace mxcalc::detail

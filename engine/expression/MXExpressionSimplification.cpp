@@ -57,15 +57,25 @@ MXExpressionPtr foldCall(PendingCall& call, MXMathEvaluator& evaluator, mxcalc::
 
 MXExpressionPtr MXFunctionExpression::simplifiedExpressionWithEvaluator(MXMathEvaluator* evaluator,
                                                                         MXError* error) const {
+    return simplifiedCallKeeping(*this, evaluator, error, nullptr);
+}
+
+MXExpressionPtr simplifiedCallKeeping(const MXExpression& root, MXMathEvaluator* evaluator, MXError* error,
+                                      const std::function<bool(const MXExpression&)>& isSimplified) {
     MXMathEvaluator& folding = evaluator != nullptr ? *evaluator : MXMathEvaluator::defaultMathEvaluator();
     mxcalc::detail::MXKnownValuesScope folded(folding);
     std::vector<PendingCall> open;
-    open.push_back(pendingCall(*this));
+    open.push_back(pendingCall(root));
     while (true) {
         PendingCall& call = open.back();
         const auto& arguments = call.source->arguments();
         if (call.next < arguments.size()) {
-            const MXExpression& argument = *arguments[call.next++];
+            const MXExpressionPtr& argumentPointer = arguments[call.next++];
+            const MXExpression& argument = *argumentPointer;
+            if (isSimplified && isSimplified(argument)) {
+                call.simplified.push_back(argumentPointer);
+                continue;
+            }
             if (argument.expressionType() == MXExpressionTypeFunction) {
                 open.push_back(pendingCall(argument));
                 continue;

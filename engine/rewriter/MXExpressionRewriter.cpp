@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/expression/MXExpressionNodes.h"
+#include "engine/rewriter/MXRewriteMemo.h"
 #include "engine/rewriter/MXTreeRebuilding.h"
 #include "platform/log/MXLog.h"
 
@@ -20,25 +22,20 @@ void MXExpressionRewriter::addRewriteRule(std::u16string_view replacement, std::
 
 namespace {
 
-// The number of nodes, shared nodes counted each time they occur, or `cap` + 1 when there are
-// more. Stops counting past the cap, so the work is bounded whatever the tree's size.
-size_t nodeCount(const MXExpressionPtr& root, size_t cap) {
-    std::vector<const MXExpression*> pending{root.get()};
-    size_t count = 0;
-    while (!pending.empty() && count <= cap) {
-        const MXExpression* node = pending.back();
-        pending.pop_back();
-        ++count;
-        if (node->expressionType() != MXExpressionTypeFunction) continue;
-        for (const MXExpressionPtr& argument : node->arguments()) pending.push_back(argument.get());
-    }
-    return count;
+// A tree may grow to twice its input's size, and to kMaximumNodes however small the input.
+size_t nodeLimitFor(const MXExpressionPtr& input, mxcalc::detail::MXRewriteMemo& memo) {
+    constexpr size_t largestCountedInput = 100 * MXExpressionRewriter::kMaximumNodes;
+    return std::max(MXExpressionRewriter::kMaximumNodes, 2 * std::min(memo.nodeCount(input), largestCountedInput + 1));
 }
 
-// A tree may grow to twice its input's size, and to kMaximumNodes however small the input.
-size_t nodeLimitFor(const MXExpressionPtr& input) {
-    constexpr size_t largestCountedInput = 100 * MXExpressionRewriter::kMaximumNodes;
-    return std::max(MXExpressionRewriter::kMaximumNodes, 2 * nodeCount(input, largestCountedInput));
+// The tree simplified, with the nodes an earlier pass simplified taken as they are.
+MXExpressionPtr simplifiedAgain(const MXExpressionPtr& tree, MXMathEvaluator& evaluator,
+                                const mxcalc::detail::MXRewriteMemo& memo) {
+    if (memo.isSimplified(*tree)) return tree;
+    MXError ignored;
+    if (tree->expressionType() != MXExpressionTypeFunction) return tree->simplifiedExpressionWithEvaluator(&evaluator, &ignored);
+    return mxcalc::detail::simplifiedCallKeeping(*tree, &evaluator, &ignored,
+                                                 [&memo](const MXExpression& node) { return memo.isSimplified(node); });
 }
 
 }  // namespace
@@ -46,16 +43,17 @@ size_t nodeLimitFor(const MXExpressionPtr& input) {
 MXExpressionPtr MXExpressionRewriter::expressionByRewritingExpression(const MXExpressionPtr& expression,
                                                                       MXMathEvaluator& evaluator) const {
     if (!expression) return nullptr;
-    const size_t nodeLimit = nodeLimitFor(expression);
+    mxcalc::detail::MXRewriteMemo memo;
+    const size_t nodeLimit = nodeLimitFor(expression, memo);
     MXExpressionPtr current = expression;
     for (int pass = 0; current; ++pass) {
-        MXError ignored;
-        MXExpressionPtr simplified = current->simplifiedExpressionWithEvaluator(&evaluator, &ignored);
+        MXExpressionPtr simplified = simplifiedAgain(current, evaluator, memo);
         if (!simplified || rewriteRules_.empty()) return simplified;
+        memo.noteSimplified(simplified);
         bool changed = false;
-        current = applyRules(simplified, evaluator, changed);
+        current = applyRules(simplified, evaluator, memo, changed);
         if (!changed || !current) return simplified;
-        if (pass == kMaximumPasses - 1 || nodeCount(current, nodeLimit) > nodeLimit) {
+        if (pass == kMaximumPasses - 1 || memo.nodeCount(current) > nodeLimit) {
             MXLog("ABORT: replacement limit reached");
             return simplified;
         }
@@ -64,11 +62,11 @@ MXExpressionPtr MXExpressionRewriter::expressionByRewritingExpression(const MXEx
 }
 
 MXExpressionPtr MXExpressionRewriter::applyRules(MXExpressionPtr expression, MXMathEvaluator& evaluator,
-                                                 bool& changed) const {
+                                                 mxcalc::detail::MXRewriteMemo& memo, bool& changed) const {
     // By index and by owning pointer: a condition may call host code that adds rules.
     for (size_t i = 0; i < rewriteRules_.size() && expression; ++i) {
         const mxcalc::detail::MXRewriteRulePtr rule = rewriteRules_[i];
-        MXExpressionPtr rewritten = rewriteExpression(expression, *rule, evaluator);
+        MXExpressionPtr rewritten = rewriteExpression(expression, *rule, i, evaluator, memo);
         if (rewritten == expression) continue;
         changed = true;
         expression = std::move(rewritten);
@@ -77,8 +75,11 @@ MXExpressionPtr MXExpressionRewriter::applyRules(MXExpressionPtr expression, MXM
 }
 
 MXExpressionPtr MXExpressionRewriter::rewriteExpression(const MXExpressionPtr& expression,
-                                                        const mxcalc::detail::MXRewriteRule& rule,
-                                                        MXMathEvaluator& evaluator) {
-    auto replace = [&](const MXExpressionPtr& node) { return rule.replacementForExpression(node, evaluator); };
-    return mxcalc::detail::rebuildTree(expression, replace, false);
+                                                        const mxcalc::detail::MXRewriteRule& rule, size_t ruleIndex,
+                                                        MXMathEvaluator& evaluator, mxcalc::detail::MXRewriteMemo& memo) {
+    auto replace = [&](const MXExpressionPtr& node) {
+        return memo.leftUnchanged(*node, ruleIndex) ? node : rule.replacementForExpression(node, evaluator);
+    };
+    auto kept = [&](const MXExpressionPtr& node) { memo.noteUnchanged(node, ruleIndex); };
+    return mxcalc::detail::rebuildTree(expression, replace, false, kept);
 }

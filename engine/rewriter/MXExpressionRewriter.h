@@ -6,6 +6,10 @@
 
 #include "engine/rewriter/MXRewriteRule.h"
 
+namespace mxcalc::detail {
+class MXRewriteMemo;
+}
+
 class MXExpressionRewriter {
 public:
     // The standard rule table, in order.
@@ -34,10 +38,13 @@ public:
 
 private:
     // Every rule once over the tree; `changed` tells whether any of them rewrote something.
-    MXExpressionPtr applyRules(MXExpressionPtr expression, MXMathEvaluator& evaluator, bool& changed) const;
-    // One rule, top-down: a rewritten node is not searched again in this pass.
+    MXExpressionPtr applyRules(MXExpressionPtr expression, MXMathEvaluator& evaluator,
+                               mxcalc::detail::MXRewriteMemo& memo, bool& changed) const;
+    // One rule, top-down: a rewritten node is not searched again in this pass, and a subtree
+    // the rule left unchanged in an earlier pass is not searched again at all.
     static MXExpressionPtr rewriteExpression(const MXExpressionPtr& expression, const mxcalc::detail::MXRewriteRule& rule,
-                                             MXMathEvaluator& evaluator);
+                                             size_t ruleIndex, MXMathEvaluator& evaluator,
+                                             mxcalc::detail::MXRewriteMemo& memo);
 
     std::vector<mxcalc::detail::MXRewriteRulePtr> rewriteRules_;
 };

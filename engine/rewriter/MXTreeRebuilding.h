@@ -9,12 +9,13 @@
 
 namespace mxcalc::detail {
 
-// `replace(node)` gives the node's replacement, or null to keep it and go on into its
-// arguments (a leaf given null stays as it is). A function node gone into is rebuilt over
-// its new arguments when one of them changed, or always with `rebuildEveryCall`; otherwise
-// it stays the very same node.
-template <typename Replace>
-MXExpressionPtr rebuildTree(const MXExpressionPtr& root, Replace replace, bool rebuildEveryCall) {
+// `replace(node)` gives the node's replacement, the node itself to keep it as it is, or null
+// to go on into its arguments (a leaf given null stays as it is). A function node gone into
+// is rebuilt over its new arguments when one of them changed, or always with
+// `rebuildEveryCall`; otherwise it stays the very same node and is passed to `kept`.
+template <typename Replace, typename Kept = void (*)(const MXExpressionPtr&)>
+MXExpressionPtr rebuildTree(const MXExpressionPtr& root, Replace replace, bool rebuildEveryCall,
+                            Kept kept = [](const MXExpressionPtr&) {}) {
     struct Frame {
         const MXExpressionPtr* source;
         size_t next;
@@ -24,7 +25,7 @@ MXExpressionPtr rebuildTree(const MXExpressionPtr& root, Replace replace, bool r
     };
     std::vector<Frame> open;
     auto visit = [&](const MXExpressionPtr& node) -> MXExpressionPtr {
-        if (MXExpressionPtr replacement = replace(node)) return replacement;
+        if (MXExpressionPtr replacement = replace(node)) return replacement == node ? nullptr : replacement;
         if (node->expressionType() == MXExpressionTypeFunction) {
             open.push_back({&node, 0, rebuildEveryCall, {}});
             if (rebuildEveryCall) open.back().arguments.reserve(node->arguments().size());
@@ -55,7 +56,11 @@ MXExpressionPtr rebuildTree(const MXExpressionPtr& root, Replace replace, bool r
             continue;
         }
         MXExpressionPtr rebuilt;
-        if (frame.rebuild) rebuilt = MXFunctionExpression::make((*frame.source)->function(), std::move(frame.arguments));
+        if (frame.rebuild) {
+            rebuilt = MXFunctionExpression::make((*frame.source)->function(), std::move(frame.arguments));
+        } else {
+            kept(*frame.source);
+        }
         open.pop_back();
         if (open.empty()) return rebuilt ? rebuilt : root;
         collect(open.back(), std::move(rebuilt));

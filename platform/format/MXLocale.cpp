@@ -2,6 +2,7 @@
 
 #include <unicode/uloc.h>
 
+#include <cstring>
 #include <stdexcept>
 
 #include "platform/format/MXDeviceSettings.h"
@@ -63,4 +64,12 @@ MXLocale MXLocale::localeWithPOSIXName(std::string_view name) {
 
 std::string MXLocale::icuName() const {
     return MXToUtf8(identifier_);
+}
+
+std::string MXLocale::icuNumberPatternName() const {
+    const std::string name = icuName();
+    char variant[ULOC_FULLNAME_CAPACITY] = "";
+    UErrorCode status = U_ZERO_ERROR;
+    uloc_getVariant(name.c_str(), variant, sizeof variant, &status);
+    return U_SUCCESS(status) && std::strcmp(variant, "POSIX") == 0 ? std::string() : name;
 }

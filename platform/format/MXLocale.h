@@ -22,6 +22,9 @@ public:
     const std::u16string& localeIdentifier() const { return identifier_; }
     // The identifier as ICU takes it.
     std::string icuName() const;
+    // The ICU locale whose number patterns formats use: the root locale for the C/POSIX
+    // locale, whose own patterns pad the exponent ("1.000000E-009") and never group.
+    std::string icuNumberPatternName() const;
 
     bool operator==(const MXLocale&) const = default;
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -17,10 +18,10 @@ struct FormatCloser {
 };
 using FormatHandle = std::unique_ptr<UNumberFormat, FormatCloser>;
 
-FormatHandle openFormat(const MXLocale& locale, MXNumberFormatterStyle style) {
+FormatHandle openICUFormat(const std::string& localeName, MXNumberFormatterStyle style) {
     UErrorCode status = U_ZERO_ERROR;
     UNumberFormatStyle icuStyle = style == MXNumberFormatterStyle::ScientificStyle ? UNUM_SCIENTIFIC : UNUM_DECIMAL;
-    FormatHandle format(unum_open(icuStyle, nullptr, 0, locale.icuName().c_str(), nullptr, &status));
+    FormatHandle format(unum_open(icuStyle, nullptr, 0, localeName.c_str(), nullptr, &status));
     if (U_FAILURE(status)) {
         return nullptr;
     }
@@ -44,6 +45,20 @@ std::u16string symbol(const UNumberFormat* format, UNumberFormatSymbol which) {
 void setSymbol(UNumberFormat* format, UNumberFormatSymbol which, const std::u16string& text) {
     UErrorCode status = U_ZERO_ERROR;
     unum_setSymbol(format, which, text.data(), static_cast<int32_t>(text.size()), &status);
+}
+
+// The locale's number patterns (see MXLocale::icuNumberPatternName) with its own separators.
+FormatHandle openFormat(const MXLocale& locale, MXNumberFormatterStyle style) {
+    const std::string patternName = locale.icuNumberPatternName();
+    FormatHandle format = openICUFormat(patternName, style);
+    if (patternName == locale.icuName() || !format) {
+        return format;
+    }
+    FormatHandle own = openICUFormat(locale.icuName(), style);
+    for (UNumberFormatSymbol which : {UNUM_DECIMAL_SEPARATOR_SYMBOL, UNUM_GROUPING_SEPARATOR_SYMBOL}) {
+        if (own) setSymbol(format.get(), which, symbol(own.get(), which));
+    }
+    return format;
 }
 
 UNumberFormatRoundingMode icuRoundingMode(MXNumberFormatterRoundingMode mode) {

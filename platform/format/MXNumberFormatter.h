@@ -3,7 +3,8 @@
 // fraction-digit limit set explicitly override the locale's; setting the locale keeps
 // them. Setting the style resets the maximum fraction digits to the style's default
 // (decimal 3, scientific and none 0), so set the style first. Rounding is half to even
-// unless set otherwise; trailing zeros of the fraction are never written.
+// unless set otherwise; trailing zeros of the fraction are never written. The C/POSIX
+// locale formats as the root locale ("1E-9", grouped) with its own separators.
 #include <cstdint>
 #include <optional>
 #include <string>

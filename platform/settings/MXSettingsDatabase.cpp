@@ -18,7 +18,7 @@ int preparedOrDamage(const MXSettingsStatement& statement) {
 }
 
 // Runs `body` on a connection to the file; when the file turns out to be damaged, the
-// file is recreated and `body` runs once more. True when `body` succeeded.
+// file is moved aside, a fresh one started and `body` runs once more. True when `body` succeeded.
 template <class Body>
 bool runOnStore(const std::filesystem::path& file, Body body) {
     MXSettingsConnection connection(file);
@@ -27,7 +27,7 @@ bool runOnStore(const std::filesystem::path& file, Body body) {
     }
     int result = body(connection);
     if (MXSettingsIsDamage(result)) {
-        connection.recreate();
+        connection.replaceDamagedFile();
         result = connection.isOpen() ? body(connection) : result;
     }
     return result == SQLITE_OK || result == SQLITE_DONE;
@@ -131,8 +131,8 @@ bool MXSettingsDatabase::remove(std::u16string_view key) const {
         [](sqlite3_stmt*) {});
 }
 
-bool MXSettingsDatabase::isReachable() const {
-    return MXSettingsConnection(file_).isOpen();
+MXSettingsAccess MXSettingsDatabase::access() const {
+    return MXSettingsConnection(file_).access();
 }
 
 }  // namespace mxcalc::detail

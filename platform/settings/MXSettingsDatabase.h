@@ -3,8 +3,8 @@
 // Each operation opens the file, runs one statement in autocommit mode (so a write is
 // committed before it returns) and closes it again, so every read sees what any other
 // connection or process committed before. A file that is not a database, or is damaged,
-// is deleted and created anew; an operation that still cannot reach the file reads as
-// empty and reports its write as failed.
+// is moved aside and created anew; an operation that still cannot reach the file (busy,
+// unreachable) reads as empty and reports its write as failed.
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "platform/settings/MXSettingsValue.h"
+#include "platform/settings/MXUserDefaults.h"
 
 namespace mxcalc::detail {
 
@@ -26,8 +27,8 @@ public:
     // False when the value could not be stored (unreachable file, NaN double).
     bool write(std::u16string_view key, const MXSettingsValue& value) const;
     bool remove(std::u16string_view key) const;
-    // Whether the file can be opened as a store (creating it when missing).
-    bool isReachable() const;
+    // Whether the file can be opened as a store now (creating it when missing).
+    MXSettingsAccess access() const;
 
 private:
     std::filesystem::path file_;

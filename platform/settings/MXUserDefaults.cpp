@@ -97,6 +97,6 @@ bool MXUserDefaults::removeObjectForKey(std::u16string_view key) const {
     return databaseOf(*this).remove(key);
 }
 
-bool MXUserDefaults::synchronize() const {
-    return databaseOf(*this).isReachable();
+MXSettingsAccess MXUserDefaults::access() const {
+    return databaseOf(*this).access();
 }

@@ -7,8 +7,10 @@
 //
 // Nothing is cached: every read goes to the file, so a value another process wrote is
 // seen by the next read; every write is committed before it returns. A missing,
-// unreadable or damaged file reads as empty (a damaged one is recreated); a write that
-// cannot reach the file returns false. Absent values read as 0, 0.0 and nothing.
+// unreadable or busy file reads as empty and a write that cannot reach it returns false.
+// A damaged file is never deleted: it is moved aside in its folder (a log line says where)
+// and a fresh store started. A file locked by another process for more than five seconds
+// is busy: left untouched. Absent values read as 0, 0.0 and nothing.
 // Values keep their type; reads of another type convert as MXSettingsValue.h describes.
 #include <filesystem>
 #include <map>
@@ -17,6 +19,13 @@
 #include <string_view>
 
 #include "platform/settings/MXSettingsValue.h"
+
+// Whether a store file can be used now.
+enum class MXSettingsAccess {
+    Open,
+    Busy,  // locked by another process for longer than the wait
+    Unreachable,
+};
 
 // The application group shared by the keyboard and its containing application.
 extern const std::u16string MXAppGroupIdentifier;
@@ -55,7 +64,8 @@ public:
     bool removeObjectForKey(std::u16string_view key) const;
 
     // Writes are committed at once; this only tells whether the store file is usable.
-    bool synchronize() const;
+    bool synchronize() const { return access() == MXSettingsAccess::Open; }
+    MXSettingsAccess access() const;
 
 private:
     std::optional<std::u16string> suiteName_;

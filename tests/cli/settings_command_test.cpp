@@ -1,11 +1,13 @@
 // mxcalc settings get|set|unset, called as the command-line front end calls it.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <cstdio>
 #include <sstream>
 #include <tuple>
 
 #include "cli/SettingsCommand.h"
+#include "platform/settings/MXSettingsConnection.h"
 #include "platform/settings/MXUserDefaults.h"
 #include "platform/text/MXText.h"
 #include "tests/platform/settings_TemporaryFolder.h"
@@ -121,6 +123,32 @@ TEST_F(SettingsCommand, UnusableFolderFailsAndNoFolderMeansTheProcessSettingsFol
     EXPECT_EQ(runIn(std::string(), "get", "saveINTMAX").status, 2);
     ASSERT_EQ(runIn(std::nullopt, "set", "saveINTMAX", "4").status, 0);
     EXPECT_EQ(MXUserDefaults::standardUserDefaults().integerForKey(u"saveINTMAX"), 4);
+}
+
+// A damaged store is kept aside and said so; a store locked past the wait is busy.
+TEST_F(SettingsCommand, SaysWhereADamagedStoreWentAndThatALockedOneIsBusy) {
+    std::FILE* file = std::fopen(ownStore().filePath().c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fputs("saveINTMAX=7\n", file);
+    std::fclose(file);
+    const Outcome damaged = run("set", "saveINTMAX", "3");
+    EXPECT_EQ(damaged.status, 0);
+    EXPECT_NE(damaged.err.find("is damaged: kept as " + ownStore().filePath().string() + ".damaged-"),
+              std::string::npos)
+        << damaged.err;
+
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(ownStore().filePath().c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    mxcalc::detail::MXSettingsSetBusyWait(std::chrono::milliseconds(20));
+    for (const char* action : {"get", "unset"}) {
+        const Outcome busy = run(action, "saveINTMAX");
+        EXPECT_EQ(busy.status, 1) << action;
+        EXPECT_NE(busy.err.find("is busy (locked by another process)"), std::string::npos) << busy.err;
+    }
+    mxcalc::detail::MXSettingsSetBusyWait(std::chrono::seconds(5));
+    sqlite3_close(other);
+    EXPECT_EQ(run("get", "saveINTMAX").out, "3\n");
 }
 
 }  // namespace

@@ -71,6 +71,18 @@ TEST_F(RewritePasses, LimitBoundary) {
     }
 }
 
+// Each pass removes only the top "+ 0" (the rewritten node is not searched again), also when
+// later passes skip what earlier ones already searched: 255 go, the 256th pass is dropped.
+TEST_F(RewritePasses, LongChainLosesOneTermPerPass) {
+    std::u16string chain = u"$x";
+    for (int i = 0; i < 300; ++i) chain += u"+0";
+    std::string left = "$x";
+    for (int i = 0; i < 300 - (MXExpressionRewriter::kMaximumPasses - 1); ++i) left = "add(" + left + ",0)";
+    MXLogCapture log;
+    EXPECT_EQ(rewrite(chain), left);
+    EXPECT_EQ(log.lines(), std::vector<std::string>{kAbort});
+}
+
 using RewriteConditions = RewriterTest;
 
 TEST_F(RewriteConditions, MatchedPartsAreAlsoVariables) {

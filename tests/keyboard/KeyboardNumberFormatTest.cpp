@@ -25,6 +25,7 @@ const LocaleCase kLocales[] = {
     {u"de_DE", u",", u" ", u"1 234,25+0,25", u"1 234,5"}, {u"fr_FR", u",", u" ", u"1234,5", u"1 234,5"},
     {u"fr_FR", u",", u" ", u"avg(1,5;2,5)", u"2"}, {u"ar_SA", u"\u066B", u",", u"1234\u066B5", u"1,234\u066B5"},
     {u"ar_EH", u".", u",", u"1234.5", u"1,234.5"}, {u"ar", u"\u066B", u",", u"1234\u066B5", u"1,234\u066B5"},
+    {u"en_US_POSIX", u".", u",", u"1/10^9", u"1E-9"},
 };
 INSTANTIATE_TEST_SUITE_P(Locales, KeyboardLocales, testing::ValuesIn(kLocales));
 

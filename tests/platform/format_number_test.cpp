@@ -67,6 +67,7 @@ TEST(NumberFormatterLocales, UseTheLocalesDigitsAndSymbols) {
         {u"ar_EH", ".", ",", "1,234,567.125", "1234567.125", "1.5E\u200e-9"},
         {u"ar_MA", ",", ".", "1.234.567,125", "1234567,125", "1,5E\u200e-9"},
         {u"", ".", ",", "1,234,567.125", "1234567.125", "1.5E-9"},
+        {u"en_US_POSIX", ".", ",", "1,234,567.125", "1234567.125", "1.5E-9"},
     };
     for (const auto& [locale, decimal, group, grouped, ungrouped, scientific] : cases) {
         const MXNumberFormatter f = formatter(locale, MXNumberFormatterStyle::DecimalStyle, 3);

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <fstream>
+#include <vector>
 
+#include "platform/log/MXLog.h"
 #include "platform/settings/MXUserDefaults.h"
 #include "tests/platform/settings_TemporaryFolder.h"
 
@@ -38,6 +41,17 @@ std::string foreignDatabase(const MXUserDefaults& store) {
     return readFile(store.filePath());
 }
 
+// The damaged files kept beside the store, in the order they were set aside.
+std::vector<std::filesystem::path> keptAside(const MXUserDefaults& store) {
+    std::vector<std::filesystem::path> kept;
+    const std::string prefix = store.filePath().filename().string() + ".damaged-";
+    for (const auto& entry : std::filesystem::directory_iterator(store.filePath().parent_path())) {
+        if (entry.path().filename().string().starts_with(prefix)) kept.push_back(entry.path());
+    }
+    std::sort(kept.begin(), kept.end());
+    return kept;
+}
+
 struct DamageCase {
     const char* name;
     std::string (*contents)(const MXUserDefaults& store);
@@ -45,18 +59,29 @@ struct DamageCase {
 
 class DamagedStoreFile : public TemporarySettingsFolder, public ::testing::WithParamInterface<DamageCase> {};
 
-TEST_P(DamagedStoreFile, ReadsAsEmptyThenAcceptsWrites) {
+// Each damaged file is kept aside with its bytes and logged; an empty file is an empty store.
+TEST_P(DamagedStoreFile, IsKeptAsideAndLoggedThenAFreshStoreAcceptsWrites) {
     MXUserDefaults store = MXUserDefaults(MXAppGroupIdentifier);
     const std::string contents = GetParam().contents(store);
+    const size_t keptPerDamage = contents.empty() ? 0 : 1;
     writeFile(store.filePath(), contents);
+    MXLogCapture log;
     EXPECT_EQ(store.integerForKey(u"a"), 0);
     EXPECT_EQ(store.stringForKey(u"b"), std::nullopt);
     EXPECT_TRUE(store.dictionaryRepresentation().empty());
+    ASSERT_EQ(keptAside(store).size(), keptPerDamage);
+    ASSERT_EQ(log.lines().size(), keptPerDamage);
+    if (keptPerDamage == 1) {
+        EXPECT_TRUE(log.contains(store.filePath().string() + " is damaged: kept as " + keptAside(store)[0].string()));
+    }
 
     writeFile(store.filePath(), contents);
     EXPECT_TRUE(store.setInteger(42, u"keyboard_install"));
     EXPECT_EQ(store.integerForKey(u"keyboard_install"), 42);
     EXPECT_EQ(store.dictionaryRepresentation().size(), 1u);
+    const auto kept = keptAside(store);
+    ASSERT_EQ(kept.size(), 2 * keptPerDamage);
+    for (const auto& file : kept) EXPECT_EQ(readFile(file), contents) << file;
 }
 
 TEST_P(DamagedStoreFile, RemovalRecreatesTheFile) {

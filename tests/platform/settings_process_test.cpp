@@ -1,11 +1,14 @@
 // Another process writing the shared store while this one reads and writes it.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 
+#include "platform/settings/MXSettingsConnection.h"
 #include "platform/settings/MXUserDefaults.h"
 #include "platform/text/MXText.h"
 #include "tests/platform/settings_TemporaryFolder.h"
@@ -73,6 +76,50 @@ TEST_F(SettingsFromTwoProcesses, ConcurrentWritersLoseNothing) {
     EXPECT_EQ(writeKeys(u"parent"), 0);
     EXPECT_EQ(exitStatusOf(child), 0);
     EXPECT_EQ(store.dictionaryRepresentation().size(), 2u * kWrites);
+}
+
+std::string fileBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A store locked by another process past the wait is busy, and neither read as damaged
+// nor changed.
+TEST_F(SettingsFromTwoProcesses, StoreLockedByAnotherProcessIsBusyAndUntouched) {
+    MXUserDefaults store(MXAppGroupIdentifier);
+    ASSERT_TRUE(store.setInteger(7, u"keyboard_install"));
+    const std::string before = fileBytes(store.filePath());
+    int locked[2], release[2];
+    ASSERT_EQ(pipe(locked), 0);
+    ASSERT_EQ(pipe(release), 0);
+    pid_t child = runInChild([&] {
+        sqlite3* db = nullptr;
+        sqlite3_open(store.filePath().c_str(), &db);
+        const bool holding = sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+        char signal = holding ? 'y' : 'n';
+        (void)!write(locked[1], &signal, 1);
+        (void)!read(release[0], &signal, 1);
+        sqlite3_close(db);
+        return holding ? 0 : 1;
+    });
+    ASSERT_GT(child, 0);
+    char signal = 0;
+    ASSERT_EQ(read(locked[0], &signal, 1), 1);
+    ASSERT_EQ(signal, 'y');
+
+    mxcalc::detail::MXSettingsSetBusyWait(std::chrono::milliseconds(20));
+    EXPECT_EQ(store.access(), MXSettingsAccess::Busy);
+    EXPECT_EQ(store.integerForKey(u"keyboard_install"), 0);
+    EXPECT_FALSE(store.setInteger(8, u"keyboard_install"));
+    EXPECT_FALSE(store.removeObjectForKey(u"keyboard_install"));
+    mxcalc::detail::MXSettingsSetBusyWait(std::chrono::seconds(5));
+    EXPECT_EQ(fileBytes(store.filePath()), before);
+
+    (void)!write(release[1], &signal, 1);
+    EXPECT_EQ(exitStatusOf(child), 0);
+    EXPECT_EQ(store.access(), MXSettingsAccess::Open);
+    EXPECT_EQ(store.integerForKey(u"keyboard_install"), 7);
+    for (int end : {locked[0], locked[1], release[0], release[1]}) close(end);
 }
 
 }  // namespace
