@@ -1,5 +1,6 @@
 // The standard rule table, in the order it is applied.
 #include "engine/rewriter/MXExpressionRewriter.h"
+#include "engine/rewriter/MXRewriteRule.h"
 
 namespace {
 

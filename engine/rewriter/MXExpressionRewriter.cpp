@@ -6,6 +6,7 @@
 
 #include "engine/expression/MXExpressionNodes.h"
 #include "engine/rewriter/MXRewriteMemo.h"
+#include "engine/rewriter/MXRewriteRule.h"
 #include "engine/rewriter/MXTreeRebuilding.h"
 #include "platform/log/MXLog.h"
 

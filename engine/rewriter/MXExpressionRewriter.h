@@ -1,13 +1,17 @@
 #pragma once
 // Simplifies a tree symbolically: simplify, then apply every rule top-down, and repeat until
 // no rule changes the tree or the pass limit is reached.
+#include <cstddef>
+#include <memory>
 #include <string_view>
 #include <vector>
 
-#include "engine/rewriter/MXRewriteRule.h"
+#include "engine/evaluator/MXMathEvaluator.h"
+#include "engine/expression/MXExpression.h"
 
 namespace mxcalc::detail {
 class MXRewriteMemo;
+class MXRewriteRule;
 }
 
 class MXExpressionRewriter {
@@ -24,7 +28,9 @@ public:
     // A rule that cannot be created is logged and not added.
     void addRewriteRule(std::u16string_view replacement, std::u16string_view templateText,
                         std::u16string_view condition = {});
-    const std::vector<mxcalc::detail::MXRewriteRulePtr>& rewriteRules() const { return rewriteRules_; }
+    const std::vector<std::shared_ptr<const mxcalc::detail::MXRewriteRule>>& rewriteRules() const {
+        return rewriteRules_;
+    }
 
     // The simplified tree after the last pass that changed it. Gives up after
     // kMaximumPasses passes, or when a pass grows the tree beyond kMaximumNodes nodes or twice
@@ -46,5 +52,5 @@ private:
                                              size_t ruleIndex, MXMathEvaluator& evaluator,
                                              mxcalc::detail::MXRewriteMemo& memo);
 
-    std::vector<mxcalc::detail::MXRewriteRulePtr> rewriteRules_;
+    std::vector<std::shared_ptr<const mxcalc::detail::MXRewriteRule>> rewriteRules_;
 };

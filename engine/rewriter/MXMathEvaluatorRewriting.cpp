@@ -1,6 +1,7 @@
 // The evaluator's entry points into the process-wide default rewriter.
 #include "engine/evaluator/MXMathEvaluator.h"
 #include "engine/rewriter/MXExpressionRewriter.h"
+#include "engine/rewriter/MXRewriteRule.h"
 
 MXExpressionPtr MXMathEvaluator::expressionByRewritingExpression(const MXExpressionPtr& expression) {
     return MXExpressionRewriter::defaultRewriter().expressionByRewritingExpression(expression, *this);
