@@ -24,9 +24,13 @@ if(MX_ICU_I18N_ARCHIVE AND MX_ICU_UC_ARCHIVE AND MX_ICU_DATA_ARCHIVE AND MX_SQLI
     "$<INSTALL_INTERFACE:SQLite::SQLite3>")
 endif()
 
+# Its calls of the dynamic loader go to cli/static/ instead of the C library's, which
+# cannot work in a static program (and which glibc warns of at every such link).
 function(mx_link_static target)
   if(MX_STATIC_AVAILABLE)
     set_target_properties(${target} PROPERTIES MX_STATIC_LINK ON)
-    target_link_options(${target} PRIVATE -static -Wl,--gc-sections)
+    target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/cli/static/StaticDynamicLoading.cpp)
+    target_link_options(${target} PRIVATE -static -Wl,--gc-sections
+      -Wl,--wrap=dlopen,--wrap=dlsym,--wrap=dlclose,--wrap=dlerror)
   endif()
 endfunction()
