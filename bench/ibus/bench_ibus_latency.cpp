@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "IBusTestClient.h"
+#include "ibus_test_client.h"
 
 namespace {
 

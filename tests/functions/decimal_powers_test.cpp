@@ -33,12 +33,9 @@ INSTANTIATE_TEST_SUITE_P(IndexedRoots, DecimalBinaryValue, testing::Values(
     BinaryCase{"root", MXDecimalRoot, "-8", "3", "NaN"}, BinaryCase{"root", MXDecimalRoot, "16", "0", "NaN"}));
 
 INSTANTIATE_TEST_SUITE_P(Shifts, DecimalBinaryValue, testing::Values(
-    BinaryCase{"lshift", MXDecimalLeftShift, "3", "2", "12"},
-    BinaryCase{"lshift", MXDecimalLeftShift, "5", "-1", "2.5"},
-    BinaryCase{"rshift", MXDecimalRightShift, "5", "1", "2.5"},
-    BinaryCase{"rshift", MXDecimalRightShift, "1", "1", "0"},
-    BinaryCase{"lshift", MXDecimalLeftShift, "1", "-1", "0"},
-    BinaryCase{"lshift", MXDecimalLeftShift, "1.5", "0", "1.5"},
+    BinaryCase{"lshift", MXDecimalLeftShift, "3", "2", "12"}, BinaryCase{"lshift", MXDecimalLeftShift, "5", "-1", "2.5"},
+    BinaryCase{"rshift", MXDecimalRightShift, "5", "1", "2.5"}, BinaryCase{"rshift", MXDecimalRightShift, "1", "1", "0"},
+    BinaryCase{"lshift", MXDecimalLeftShift, "1", "-1", "0"}, BinaryCase{"lshift", MXDecimalLeftShift, "1.5", "0", "1.5"},
     BinaryCase{"lshift of a negative value", MXDecimalLeftShift, "-3", "1", "-6"},
     BinaryCase{"rshift of a negative value", MXDecimalRightShift, "-5", "1", "-2.5"},
     BinaryCase{"lshift count 2.7 counts 2", MXDecimalLeftShift, "1", "2.7", "4"},

@@ -54,11 +54,4 @@ TEST(AngleWrappers, NoEvaluatorMeansRadians) {
     EXPECT_EQ(MXRTOD(x, nullptr, nullptr), x);
 }
 
-TEST(AngleWrappers, WrappedRightAngleEvaluatesToNinetyDegrees) {
-    MXMathEvaluator evaluator;
-    evaluator.setAngleMeasurementMode(MXAngleMeasurementModeDegrees);
-    expectValue(evaluateTree(evaluator, MXRTOD(num(1.5707963267948966), &evaluator, nullptr)), 90, "rtod(pi/2)");
-    expectValue(evaluateTree(evaluator, MXDTOR(num(180), &evaluator, nullptr)), 3.141592653589793, "dtor(180)");
-}
-
 }  // namespace

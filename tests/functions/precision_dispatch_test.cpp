@@ -1,9 +1,5 @@
-// Which built-ins the decimal library computes itself, their result kinds, and the inherited ones.
-#include <algorithm>
-#include <set>
-#include <string>
-
-#include "functions/precision/MXPrecisionFunctionEvaluator.h"
+// Switching precision, the result kinds of some overrides, and the built-ins the decimal
+// library inherits.
 #include "tests/functions/precision_support.h"
 
 namespace {
@@ -13,22 +9,6 @@ constexpr auto Double = MXNumberKind::Double;
 constexpr auto Decimal = MXNumberKind::Decimal;
 constexpr auto Int64 = MXNumberKind::Int64;
 constexpr auto Int32 = MXNumberKind::Int32;
-
-const std::set<std::u16string> kInherited = {
-    u"and", u"or", u"not", u"xor", u"min", u"max", u"round", u"rnd", u"random",
-    u"l_and", u"l_or", u"l_not", u"l_eq", u"l_neq", u"l_lt", u"l_gt", u"l_ltoe", u"l_gtoe",
-};
-
-TEST(PreciseDispatch, OverridesEveryBuiltInButTheEighteenInheritedOnes) {
-    const auto& own = mxcalc::detail::MXPrecisionBuiltinTable();
-    for (const std::u16string& name : mxcalc::detail::MXFunctionEvaluator::standardFunctions()) {
-        SCOPED_TRACE(MXToUtf8(name));
-        EXPECT_NE(own.contains(name), kInherited.contains(name));
-    }
-    for (const auto& [name, builtin] : own) {
-        EXPECT_TRUE(mxcalc::detail::MXFunctionEvaluator::isStandardFunction(name)) << MXToUtf8(name);
-    }
-}
 
 TEST(PreciseDispatch, SwitchingBackRestoresDoublePrecision) {
     MXMathEvaluator evaluator;

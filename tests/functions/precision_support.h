@@ -2,6 +2,7 @@
 // Evaluating texts with high precision on, and checking decimal results digit by digit.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,21 @@ inline void expectDecimals(std::initializer_list<DecimalCase> cases,
 // A result that is no decimal: its kind and double value.
 inline void expectNumber(const ValueCase& c, MXAngleMeasurementMode mode = MXAngleMeasurementModeRadians) {
     builtins_test::expectValue(c, mode, true);
+}
+
+// A text evaluated in both precisions: the double it gives (none: not checked) and the text of
+// the decimal it gives with high precision on (nullptr: not checked). With a tolerance the double
+// may differ by that much and the decimal may lose its last two digits.
+struct BothCase {
+    std::u16string text;
+    std::optional<double> value;
+    const char* decimal;
+    double tolerance = 0;
+};
+
+inline void expectBoth(const BothCase& c, MXAngleMeasurementMode mode = MXAngleMeasurementModeRadians) {
+    if (c.value) builtins_test::expectValue({c.text, MXNumberKind::Double, *c.value, c.tolerance}, mode);
+    if (c.decimal) expectDecimal({c.text, c.decimal, c.tolerance == 0 ? kExactDigits : 36}, mode);
 }
 
 }  // namespace precision_test

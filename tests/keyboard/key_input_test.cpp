@@ -1,6 +1,6 @@
 // Keys tapped on the loaded keyboard: the text each inserts in degree and radian mode, the
 // shift key, the mode keys, held backspace, the globe key, the precision slider.
-#include "tests/keyboard/KeyboardTestFixture.h"
+#include "tests/support/keyboard_fixture.h"
 
 namespace {
 
@@ -29,13 +29,9 @@ const KeysCase kKeysCases[] = {
     {{u"shiftButton", u"shiftButton", u"cos", u"6", u"0"}, u"cosd(60", u" = 0.5"},
     {{u"2", u"+", u"3", u"-", u"1"}, u"2 + 3 - 1", u" = 4"},
     {{u"1/x", u"4"}, u"1/4", u" = 0.25"},
-    {{u"2", u"xʸ", u"1", u"0"}, u"2^10", u" = 1,024"},
-    {{u"8", u"ʸ√x", u"3"}, u"8^(1/3", u" = 2"},
-    {{u"eˣ", u"0"}, u"e^(0", u" = 1"},
-    {{u"ln", u"1"}, u"ln(1", u" = 0"},
-    {{u"log", u"1", u"0", u"0"}, u"log(100", u" = 2"},
-    {{u"4", u"x!"}, u"4!", u" = 24"},
-    {{u"1", u"EE", u"3"}, u"1E3", u" = 1,000"},
+    {{u"2", u"xʸ", u"1", u"0", u"+", u"4", u"x!"}, u"2^10 + 4!", u" = 1,048"},
+    {{u"8", u"ʸ√x", u"3", u")", u"*", u"1", u"EE", u"3"}, u"8^(1/3)*1E3", u" = 2,000"},
+    {{u"eˣ", u"0", u")", u"+", u"ln", u"1", u")", u"+", u"log", u"1", u"0", u"0"}, u"e^(0) + ln(1) + log(100", u" = 3"},
     {{u"1", u"2", u"backSpaceButton", u"5"}, u"15", u" = 15"},
     {{u"2", u"+", u"3", u"spaceButton", u"returnButton"}, u"2 + 3 = 5", u""},
     {{u"9", u"returnButton"}, u"9 = 9\n", u""},

@@ -1,6 +1,6 @@
 // Loading and showing the keyboard: stored settings, the load counter, the layout pass and
 // the key styling, on a phone and on a tablet.
-#include "tests/keyboard/KeyboardTestFixture.h"
+#include "tests/support/keyboard_fixture.h"
 
 namespace {
 
@@ -104,27 +104,6 @@ TEST(KeyboardLayout, LayoutsWithoutControlsOrWithUnknownNamesStillWork) {
     EXPECT_EQ(keyboard.spaceTitle(), u" = 7");
     EXPECT_THROW(KeyboardLayout::fromJSON("{\"rows\": ["), std::invalid_argument);
     EXPECT_THROW(KeyboardLayout::fromJSON("{}"), std::invalid_argument);
-}
-
-TEST(KeyboardLayout, EveryMappedKeyAndEveryControlIsInTheLayout) {
-    const KeyboardHeadless keyboard;
-    for (std::u16string_view title : {u"sin", u"cos", u"tan", u"asin", u"acos", u"atan", u"ln", u"log", u"xʸ", u"ʸ√x",
-                                      u"eˣ", u"x!", u"EE", u"1/x", u"0", u"9", u".", u"(", u")", u"+", u"-", u"*", u"/",
-                                      u"%", u"π", u"^", u"a", u"z"}) {
-        EXPECT_NE(keyboard.key(title), nullptr) << MXToUtf8(std::u16string(title));
-    }
-    const KeyboardViews& views = keyboard.views();
-    const std::vector<const MXView*> controls = {
-        views.numbersRow1View.get(),      views.numbersRow2View.get(),      views.symbolsRow1View.get(),
-        views.symbolsRow2View.get(),      views.numbersSymbolsRow3View.get(), views.switchModeRow3Button.get(),
-        views.switchModeRow4Button.get(), views.shiftButton.get(),          views.globeButton.get(),
-        views.backSpaceButton.get(),      views.returnButton.get(),         views.spaceSwitch.get(),
-        views.spaceSlider.get()};
-    for (const MXView* view : controls) {
-        EXPECT_NE(view, nullptr);
-    }
-    EXPECT_EQ(views.letterButtonsArray.size(), 26u);
-    EXPECT_EQ(views.spaceSlider->maximumValue(), 13);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The keyboard's resolver for unknown names and the names an expression needs.
 #include "platform/text/MXText.h"
-#include "tests/keyboard/KeyboardTestFixture.h"
+#include "tests/support/keyboard_fixture.h"
 
 namespace {
 
@@ -23,12 +23,14 @@ TEST_F(KeyboardTest, DeeplyNestedExpressionsAreWalkedWithoutRecursion) {
     EXPECT_EQ(controller().variablesAndFunctionsInExpression(expression), std::vector<std::u16string>{u"v"});
 }
 
-TEST_F(KeyboardTest, TheVariablesTableStaysEmpty) {
+TEST_F(KeyboardTest, TheVariablesTableStaysEmptyAndTheEvaluatorUsesDoubles) {
     const MXExpressionPtr expression = MXExpression::expressionFromString(u"$a+foo(2)");
     ASSERT_TRUE(expression);
     controller().updateVariablesWithExpression(expression);
     EXPECT_TRUE(controller().variables().empty());
     EXPECT_TRUE(controller().orderedVariables().empty());
+    EXPECT_FALSE(controller().evaluator().usesHighPrecisionEvaluation());
+    EXPECT_EQ(controller().evaluator().angleMeasurementMode(), MXAngleMeasurementModeRadians);
 }
 
 TEST_F(KeyboardTest, UnknownNamesWithArgumentsFailInTheKeyboardsDomain) {
@@ -45,11 +47,6 @@ TEST_F(KeyboardTest, UnknownNamesWithoutArgumentsYieldNoNumber) {
     EXPECT_FALSE(controller().evaluator().evaluateString(u"foo", nullptr, &error).has_value());
     EXPECT_EQ(error.domain(), MXErrorDomain);
     EXPECT_EQ(error.code(), MXErrorCodeInvalidFunctionReturnType);
-}
-
-TEST_F(KeyboardTest, TheEvaluatorComputesInDoublePrecision) {
-    EXPECT_FALSE(controller().evaluator().usesHighPrecisionEvaluation());
-    EXPECT_EQ(controller().evaluator().angleMeasurementMode(), MXAngleMeasurementModeRadians);
 }
 
 TEST(KeyboardWhitespace, IsRemovedEverywhere) {

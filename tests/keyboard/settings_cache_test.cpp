@@ -2,7 +2,7 @@
 #include <filesystem>
 
 #include "keyboard/KeyboardSettingsCache.h"
-#include "tests/keyboard/KeyboardTestFixture.h"
+#include "tests/support/keyboard_fixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "IBusTestClient.h"
+#include "ibus_test_client.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "platform/format/MXTimeZone.h"
 #include "platform/text/MXText.h"
-#include "tests/keyboard/KeyboardTestFixture.h"
+#include "tests/support/keyboard_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // What the space key shows after an evaluation.
 #include "engine/operators/MXMathOperatorSet.h"
-#include "tests/keyboard/KeyboardTestFixture.h"
+#include "tests/support/keyboard_fixture.h"
 
 namespace {
 
@@ -16,25 +16,16 @@ TEST_P(KeyboardResultDisplay, ShowsTheFormattedResultOrNothing) {
 }
 
 const DisplayCase kResults[] = {
-    {u"2 + 3", u" = 5"}, {u"(2+3", u" = 5"}, {u"2+3)", u" = 5"}, {u"0.1+0.2", u" = 0.3"}, {u"-7*3", u" = -21"},
-    {u"1234567.5", u" = 1,234,567.5"}, {u"3!", u" = 6"}, {u"e^(0", u" = 1"}, {u"200+10%", u" = 220"},
-    {u"50%", u" = 0.5"}, {u"2^(1/2", u" = 1.41421356237"}, {u"0*5", u" = 0"}, {u"10^200", u" = 1E200"},
-    {u"0-10^300", u" = -1E300"}, {u"10^-200", u" = 1E-200"}, {u"1/0", u" = NaN"}, {u"-1/0", u" = NaN"},
-    {u"0/0", u" = NaN"},
+    {u"2 + 3", u" = 5"}, {u"0.1+0.2", u" = 0.3"}, {u"-7*3", u" = -21"}, {u"200+10%", u" = 220"}, {u"50%", u" = 0.5"},
+    {u"2^(1/2", u" = 1.41421356237"}, {u"10^200", u" = 1E200"}, {u"0-10^300", u" = -1E300"},
+    {u"10^-200", u" = 1E-200"}, {u"1/0", u" = NaN"}, {u"-1/0", u" = NaN"},
 };
 INSTANTIATE_TEST_SUITE_P(Results, KeyboardResultDisplay, testing::ValuesIn(kResults));
 
 const DisplayCase kNothing[] = {
-    {u"", u""}, {u"   ", u""}, {u"()", u""}, {u"(((", u""}, {u"hello", u""}, {u"hello(2)", u""}, {u"2)+(3", u""},
-    {u"2+", u""}, {u"sin(", u""},
+    {u"   ", u""}, {u"()", u""}, {u"hello", u""}, {u"hello(2)", u""}, {u"2)+(3", u""}, {u")2(", u""}, {u"2+", u""},
 };
 INSTANTIATE_TEST_SUITE_P(Nothing, KeyboardResultDisplay, testing::ValuesIn(kNothing));
-
-TEST_F(KeyboardTest, EvaluateWithoutTextClearsTheDisplay) {
-    ASSERT_EQ(shown(u"2+3"), u" = 5");
-    controller().evaluate();
-    EXPECT_EQ(keyboard_.spaceTitle(), u"");
-}
 
 TEST_F(KeyboardTest, EachKeyReevaluatesTheWholeExpression) {
     const std::vector<std::pair<std::u16string, std::u16string>> steps = {
@@ -44,6 +35,8 @@ TEST_F(KeyboardTest, EachKeyReevaluatesTheWholeExpression) {
         EXPECT_EQ(keyboard_.spaceTitle(), display) << "after " << keyboard_.resultsLabel().text().size() << " units";
     }
     EXPECT_EQ(keyboard_.resultsLabel().text(), u"2 + 3*(4");
+    controller().evaluate();
+    EXPECT_EQ(keyboard_.spaceTitle(), u"");
 }
 
 TEST_F(KeyboardTest, ProcessStringScrollsToTheLastCharacter) {
@@ -55,14 +48,6 @@ TEST_F(KeyboardTest, ProcessStringScrollsToTheLastCharacter) {
     controller().processString(u"");
     EXPECT_EQ(keyboard_.resultsLabel().text(), u"12");
     EXPECT_EQ(keyboard_.spaceTitle(), u" = 12");
-}
-
-TEST_F(KeyboardTest, MovingThePrecisionShowsTheSameExpressionWithNewDigits) {
-    controller().processString(u"2/3");
-    EXPECT_EQ(keyboard_.spaceTitle(), u" = 0.66666666667");
-    setPrecision(3);
-    controller().evaluate(keyboard_.resultsLabel().text());
-    EXPECT_EQ(keyboard_.spaceTitle(), u" = 0.667");
 }
 
 TEST_F(KeyboardTest, TheEvaluatorIsKeptOnlyWhileTheTextCallsATrigonometricFunction) {
