@@ -8,7 +8,7 @@
 #include "cli/SettingsCommand.h"
 #include "platform/settings/MXUserDefaults.h"
 #include "platform/text/MXText.h"
-#include "tests/platform/settings_TemporaryFolder.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 

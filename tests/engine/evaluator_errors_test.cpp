@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "tests/engine/evaluator_support.h"
+#include "tests/support/evaluation_outcome.h"
 
 namespace {
 

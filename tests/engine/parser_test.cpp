@@ -7,7 +7,7 @@
 #include "engine/expression/MXExpression.h"
 #include "engine/parser/MXParser.h"
 #include "platform/text/MXText.h"
-#include "tests/engine/operators_default_set_guard.h"
+#include "tests/support/operator_set_guard.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "engine/evaluator/MXMathEvaluator.h"
 #include "engine/rewriter/MXExpressionRewriter.h"
-#include "tests/engine/expression_builders.h"
+#include "tests/support/expression_builders.h"
 
 namespace rewriter_test {
 

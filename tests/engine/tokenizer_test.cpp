@@ -9,7 +9,7 @@
 #include "engine/tokenizer/MXMathStringTokenizer.h"
 #include "platform/log/MXLog.h"
 #include "platform/text/MXText.h"
-#include "tests/engine/operators_default_set_guard.h"
+#include "tests/support/operator_set_guard.h"
 
 namespace {
 

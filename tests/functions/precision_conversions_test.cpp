@@ -2,7 +2,7 @@
 #include "platform/settings/MXUserDefaults.h"
 #include "keyboard/KeyboardStoredValues.h"
 #include "tests/functions/precision_support.h"
-#include "tests/platform/settings_TemporaryFolder.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "platform/decimal/MXDecimalRecord.h"
-#include "tests/platform/decimal_Reference.h"
+#include "tests/support/decimal_reference.h"
 
 using decimal_test::fields;
 using decimal_test::ref;

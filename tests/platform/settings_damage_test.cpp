@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "platform/settings/MXUserDefaults.h"
-#include "tests/platform/settings_TemporaryFolder.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 
