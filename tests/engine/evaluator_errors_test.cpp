@@ -132,14 +132,4 @@ TEST(EvaluatorDepth, FunctionCallingItselfEndsWithAnError) {
                 u"expression nested too deeply in again function", "recursion");
 }
 
-TEST(EvaluatorDepth, DeeplyNestedTextNeverCrashes) {
-    MXMathEvaluator evaluator;
-    const auto nested = [](size_t depth) {
-        return std::u16string(depth, u'(') + u"-1" + std::u16string(depth, u')');
-    };
-    expectValue(evaluateText(evaluator, nested(100)), -1, "100 brackets");
-    const Outcome deep = evaluateText(evaluator, nested(100000));
-    EXPECT_TRUE(deep.value.has_value() || !deep.error.isEmpty());
-}
-
 }  // namespace
