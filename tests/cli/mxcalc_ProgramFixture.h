@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "tests/platform/settings_TemporaryFolder.h"
+#include "tests/support/temporary_folder.h"
 
 struct MxcalcRun {
     std::string out;

@@ -10,7 +10,7 @@
 #include "platform/settings/MXSettingsConnection.h"
 #include "platform/settings/MXUserDefaults.h"
 #include "platform/text/MXText.h"
-#include "tests/platform/settings_TemporaryFolder.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "tests/engine/evaluator_support.h"
+#include "tests/support/evaluation_outcome.h"
 
 namespace {
 
@@ -130,16 +130,6 @@ TEST(EvaluatorDepth, FunctionCallingItselfEndsWithAnError) {
         u"again"));
     expectError(evaluateText(evaluator, u"again()"), MXErrorCodeInvalidFunctionReturnType,
                 u"expression nested too deeply in again function", "recursion");
-}
-
-TEST(EvaluatorDepth, DeeplyNestedTextNeverCrashes) {
-    MXMathEvaluator evaluator;
-    const auto nested = [](size_t depth) {
-        return std::u16string(depth, u'(') + u"-1" + std::u16string(depth, u')');
-    };
-    expectValue(evaluateText(evaluator, nested(100)), -1, "100 brackets");
-    const Outcome deep = evaluateText(evaluator, nested(100000));
-    EXPECT_TRUE(deep.value.has_value() || !deep.error.isEmpty());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Where values come from: substitutions, the variable and function resolvers, functions as variables.
 #include <gtest/gtest.h>
 
-#include "tests/engine/evaluator_support.h"
+#include "tests/support/evaluation_outcome.h"
 
 namespace {
 

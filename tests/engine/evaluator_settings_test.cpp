@@ -8,7 +8,7 @@
 #include "functions/library/MXFunctionEvaluator.h"
 #include "functions/precision/MXPrecisionFunctionEvaluator.h"
 #include "platform/log/MXLog.h"
-#include "tests/engine/evaluator_support.h"
+#include "tests/support/evaluation_outcome.h"
 
 namespace {
 

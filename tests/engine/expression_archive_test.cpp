@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "engine/expression/MXExpressionNodes.h"
-#include "tests/engine/expression_builders.h"
+#include "tests/support/expression_builders.h"
 
 using namespace expression_test;
 

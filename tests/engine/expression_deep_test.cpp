@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/expression/MXExpressionArchiveFormat.h"
-#include "tests/engine/expression_builders.h"
+#include "tests/support/expression_builders.h"
 
 using namespace expression_test;
 

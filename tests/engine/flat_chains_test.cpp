@@ -2,7 +2,7 @@
 // simplified, rewritten and printed without recursion through their length.
 #include <gtest/gtest.h>
 
-#include "tests/engine/evaluator_support.h"
+#include "tests/support/evaluation_outcome.h"
 
 using namespace evaluator_test;
 

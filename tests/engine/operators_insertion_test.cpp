@@ -1,6 +1,7 @@
 // Adding operators to a set, the checked initializer, and the operator's description and copy.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <regex>
 #include <stdexcept>
 #include <string>
@@ -20,8 +21,7 @@ int64_t level(const MXMathOperatorSet& set, const char16_t* function) {
     return set.operatorForFunction(function)->precedence();
 }
 
-template <typename Action>
-std::string invalidArgumentText(Action action) {
+std::string invalidArgumentText(const std::function<void()>& action) {
     try {
         action();
     } catch (const std::invalid_argument& exception) {
@@ -82,16 +82,31 @@ TEST(OperatorInsertion, TokensMergeIntoTheFunctionsOperator) {
     EXPECT_EQ(set.operatorsForToken(u"@")[1]->function(), u"add");
 }
 
+// Misuse throws with its message and changes nothing; the checked initializer lower-cases
+// tokens, the plain one keeps them as given.
 TEST(OperatorInsertion, MisuseThrowsWithTheMessage) {
     MXMathOperatorSet set;
-    EXPECT_EQ(invalidArgumentText([&] { set.addTokens({u"@"}, u"nothing"); }),
-              "No operator is defined for function 'nothing'");
-    EXPECT_EQ(invalidArgumentText([&] {
-                  set.addOperatorWithPrecedenceHigherThan(binary(u"plus", {u"+"}), set.operatorForFunction(u"add"));
-              }),
-              "An operator is already defined for '+'");
+    const std::vector<std::pair<std::function<void()>, std::string>> cases = {
+        {[&] { set.addTokens({u"@"}, u"nothing"); }, "No operator is defined for function 'nothing'"},
+        {[&] { set.addOperatorWithPrecedenceHigherThan(binary(u"plus", {u"+"}), set.operatorForFunction(u"add")); },
+         "An operator is already defined for '+'"},
+        {[] { MXMathOperator(u"f", {u"@"}, MXOperatorArityUnknown, MXOperatorAssociativityLeft); },
+         "Unable to create operator with unknown arity"},
+        {[] { binary(u"f", {u"BAD "}); }, "Invalid operator token: bad "},
+        {[] { binary(u"f", {u"X Y"}); }, "no exception"},
+    };
+    for (const auto& [action, message] : cases) EXPECT_EQ(invalidArgumentText(action), message);
+    for (const std::u16string token : {u" x", u"1x", u"$x", u"\"x", u"", u"\u00A0x"}) {
+        EXPECT_EQ(invalidArgumentText([&] { binary(u"f", {u"ok", token}); }),
+                  "Invalid operator token: " + MXToUtf8(token));
+    }
     EXPECT_EQ(set.operatorForFunction(u"plus"), nullptr);
     EXPECT_EQ(level(set, u"multiply"), 14);
+    const MXMathOperator op(u"Fn", {u"ABC", u"\u0394"}, MXOperatorArityUnary, MXOperatorAssociativityRight);
+    EXPECT_EQ(op.tokens(), (std::vector<std::u16string>{u"abc", u"\u03B4"}));
+    EXPECT_EQ(op.function(), u"Fn");
+    const MXMathOperator plain(u"g", {u"ABC", u" "}, MXOperatorArityUnknown, 5, MXOperatorAssociativityRight);
+    EXPECT_EQ(plain.tokens(), (std::vector<std::u16string>{u"ABC", u" "}));
 }
 
 TEST(OperatorInsertion, NewSetsAndCopiesDoNotShareRecords) {
@@ -107,28 +122,6 @@ TEST(OperatorInsertion, NewSetsAndCopiesDoNotShareRecords) {
     EXPECT_TRUE(copy->operatorsForToken(u"plus").empty()) << "a copy starts from the default list";
 }
 
-TEST(OperatorInitializer, RefusesInvalidTokens) {
-    for (const std::u16string token : {u" x", u"x\n", u"1x", u"$x", u"\"x", u".x", u"", u"\u00A0x"}) {
-        EXPECT_EQ(invalidArgumentText([&] { binary(u"f", {u"ok", token}); }),
-                  "Invalid operator token: " + MXToUtf8(token));
-    }
-    EXPECT_EQ(invalidArgumentText([] { binary(u"f", {u"X Y"}); }), "no exception");
-}
-
-TEST(OperatorInitializer, RefusesUnknownArityAndLowerCasesTokens) {
-    EXPECT_EQ(invalidArgumentText([] {
-                  MXMathOperator(u"f", {u"@"}, MXOperatorArityUnknown, MXOperatorAssociativityLeft);
-              }),
-              "Unable to create operator with unknown arity");
-    EXPECT_EQ(invalidArgumentText([] { binary(u"f", {u"BAD "}); }), "Invalid operator token: bad ");
-    const MXMathOperator op(u"Fn", {u"ABC", u"\u0394"}, MXOperatorArityUnary, MXOperatorAssociativityRight);
-    EXPECT_EQ(op.tokens(), (std::vector<std::u16string>{u"abc", u"\u03B4"}));
-    EXPECT_EQ(op.function(), u"Fn");
-    EXPECT_EQ(op.precedence(), 0);
-    const MXMathOperator plain(u"g", {u"ABC", u" "}, MXOperatorArityUnknown, 5, MXOperatorAssociativityRight);
-    EXPECT_EQ(plain.tokens(), (std::vector<std::u16string>{u"ABC", u" "}));
-}
-
 // The description after the record's address.
 std::string described(const MXMathOperatorPtr& op) {
     const std::string text = MXToUtf8(op->description());
@@ -136,24 +129,19 @@ std::string described(const MXMathOperatorPtr& op) {
     return text.substr(text.find('{'));
 }
 
+// The copy is a new record with the same description; changing it leaves the original.
 TEST(OperatorDescription, NamesTokensFunctionArityAssociativityAndPrecedence) {
-    const std::vector<std::pair<const char16_t*, const char*>> cases = {
-        {u"add", "{(+) => add(), Arity: Binary, Assoc: Left, Precedence: 13}"},
-        {u"l_ltoe", "{(<=, =<, \u2264, \u226F) => l_ltoe(), Arity: Binary, Assoc: Left, Precedence: 5}"},
-        {u"comma", "{(;) => comma(), Arity: Unknown, Assoc: Left, Precedence: 21}"},
-        {u"negate", "{(-, \u2212) => negate(), Arity: Unary, Assoc: Right, Precedence: 17}"},
-    };
     MXMathOperatorSet set;
-    for (const auto& [function, text] : cases) EXPECT_EQ(described(set.operatorForFunction(function)), text);
-}
-
-TEST(OperatorCopy, KeepsTheFiveValuesInANewRecord) {
-    const auto pow = MXMathOperatorSet().operatorForFunction(u"pow");
-    const auto copy = pow->copy();
-    EXPECT_NE(copy, pow);
-    EXPECT_EQ(described(copy), described(pow));
+    EXPECT_EQ(described(set.operatorForFunction(u"l_ltoe")),
+              "{(<=, =<, \u2264, \u226F) => l_ltoe(), Arity: Binary, Assoc: Left, Precedence: 5}");
+    EXPECT_EQ(described(set.operatorForFunction(u"comma")),
+              "{(;) => comma(), Arity: Unknown, Assoc: Left, Precedence: 21}");
+    const auto negate = set.operatorForFunction(u"negate");
+    const auto copy = negate->copy();
+    EXPECT_NE(copy, negate);
+    EXPECT_EQ(described(copy), "{(-, \u2212) => negate(), Arity: Unary, Assoc: Right, Precedence: 17}");
     copy->setPrecedence(3);
-    EXPECT_EQ(pow->precedence(), 19);
+    EXPECT_EQ(negate->precedence(), 17);
 }
 
 }  // namespace

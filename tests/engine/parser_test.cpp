@@ -7,7 +7,7 @@
 #include "engine/expression/MXExpression.h"
 #include "engine/parser/MXParser.h"
 #include "platform/text/MXText.h"
-#include "tests/engine/operators_default_set_guard.h"
+#include "tests/support/operator_set_guard.h"
 
 namespace {
 
@@ -29,30 +29,28 @@ void expectParses(const std::vector<ParseCase>& cases) {
     for (const auto& c : cases) EXPECT_EQ(parsed(c.text), c.result) << MXToUtf8(c.text);
 }
 
-class KeyboardParse : public testing::Test {
+class PercentModeParse : public testing::Test {
     DefaultOperatorSetGuard guard_{false};
 };
 
-TEST_F(KeyboardParse, PrecedenceAndAssociativity) {
+TEST_F(PercentModeParse, PrecedenceAndAssociativity) {
     expectParses({
         {u"1+2*3", "add(1,multiply(2,3))"}, {u"1-2-3", "subtract(subtract(1,2),3)"}, {u"2^3^2", "pow(2,pow(3,2))"},
-        {u"-2^2", "negate(pow(2,2))"}, {u"2^-3", "pow(2,negate(3))"}, {u"--3", "negate(negate(3))"},
-        {u"1<2==1", "l_eq(l_lt(1,2),1)"}, {u"1||0&&1", "l_or(1,l_and(0,1))"}, {u"!1==0", "l_eq(l_not(1),0)"},
-        {u"~1|2&3", "or(not(1),and(2,3))"}, {u"1<<2+1", "lshift(1,add(2,1))"}, {u"2**3", "xor(2,3)"},
-        {u"90\u00B0", "dtor(90)"}, {u"2(3)(4)", "multiply(multiply(2,3),4)"}, {u"2\u03C0", "multiply(2,\u03C0())"},
-        {u"1.50", "1.5"},
+        {u"-2^2", "negate(pow(2,2))"}, {u"2^-3", "pow(2,negate(3))"}, {u"1<2==1", "l_eq(l_lt(1,2),1)"},
+        {u"1||0&&1", "l_or(1,l_and(0,1))"}, {u"!1==0", "l_eq(l_not(1),0)"}, {u"~1|2&3", "or(not(1),and(2,3))"},
+        {u"2(3)(4)", "multiply(multiply(2,3),4)"}, {u"2\u03C0", "multiply(2,\u03C0())"}, {u"1.50", "1.5"},
     });
 }
 
-TEST_F(KeyboardParse, PostfixOperators) {
+TEST_F(PercentModeParse, PostfixOperators) {
     expectParses({
         {u"2+3%", "add(2,percent(3))"}, {u"5!%", "percent(factorial(5))"}, {u"5%!", "factorial(percent(5))"},
-        {u"(3!)^2", "pow(factorial(3),2)"}, {u"2^3!", "factorial(pow(2,3))"}, {u"5%2", "multiply(percent(5),2)"},
+        {u"2^3!", "factorial(pow(2,3))"}, {u"5%2", "multiply(percent(5),2)"},
         {u"1)", "close_paren(1)"},
     });
 }
 
-TEST_F(KeyboardParse, FunctionArguments) {
+TEST_F(PercentModeParse, FunctionArguments) {
     expectParses({
         {u"f(1;2;3)", "f(1,2,3)"}, {u"f(1+2;3)", "f(add(1,2),3)"}, {u"f()", "f()"}, {u"f(1;)", "f(1)"},
         {u"sin 30", "multiply(sin(),30)"}, {u"SIN(1)", "sin(1)"},
@@ -61,7 +59,7 @@ TEST_F(KeyboardParse, FunctionArguments) {
     });
 }
 
-TEST_F(KeyboardParse, Failures) {
+TEST_F(PercentModeParse, Failures) {
     expectParses({
         {u"3!^2", "error 1: invalid format: (3pow(!,2))"},
         {u"()", "error 1: Unable to create expression from term: ()"},
@@ -132,7 +130,7 @@ int treeDepth(const MXExpressionPtr& expression) {
     return depth;
 }
 
-TEST_F(KeyboardParse, TooDeepTextsFailWithErrorOne) {
+TEST_F(PercentModeParse, TooDeepTextsFailWithErrorOne) {
     const std::u16string texts[] = {
         repeated(u"(", 100000), repeated(u"(", 100000) + u"1" + repeated(u")", 100000), repeated(u"-", 100000) + u"1",
         repeated(u"sin(", 20000), repeated(u"f(1;", 20000) + u"1" + repeated(u")", 20000),
@@ -146,12 +144,11 @@ TEST_F(KeyboardParse, TooDeepTextsFailWithErrorOne) {
     }
 }
 
-TEST_F(KeyboardParse, DeepButAllowedTextsParse) {
+// Nesting up to the limits parses; chains of left-associative operators and argument lists
+// nest no deeper however long they are.
+TEST_F(PercentModeParse, DeepButAllowedAndLongFlatTextsParse) {
     EXPECT_EQ(parseError(repeated(u"-", 100000)).code(), MXErrorCodeUnaryOperatorMissingRightOperand);
-    const auto brackets = MXExpression::expressionFromString(repeated(u"(", 256) + u"1+2" + repeated(u")", 256));
-    ASSERT_TRUE(brackets);
-    EXPECT_EQ(brackets->description(), u"add(1,2)");
-
+    EXPECT_EQ(parsed(repeated(u"(", 256) + u"1+2" + repeated(u")", 256)), "add(1,2)");
     const std::pair<std::u16string, int> chains[] = {
         {repeated(u"-(", 256) + u"1" + repeated(u")", 256), 256},
         {repeated(u"f(", 256) + u"1" + repeated(u")", 256), 256}, {repeated(u"2^", 1000) + u"2", 1000},
@@ -161,23 +158,12 @@ TEST_F(KeyboardParse, DeepButAllowedTextsParse) {
         ASSERT_TRUE(tree) << MXToUtf8(text.substr(0, 4));
         EXPECT_EQ(treeDepth(tree), depth);
     }
-}
-
-TEST_F(KeyboardParse, LongFlatTextsParse) {
-    const auto products = MXExpression::expressionFromString(repeated(u"2*3+", 500) + u"1");
-    ASSERT_TRUE(products);
-    EXPECT_EQ(products->function(), u"add");
-
     const auto wide = MXExpression::expressionFromString(u"f(" + repeated(u"1;", 20000) + u"1)");
     ASSERT_TRUE(wide);
     EXPECT_EQ(wide->arguments().size(), 20001u);
-
-    // Chains of left-associative operators nest no deeper however long they are.
-    const std::pair<std::u16string, std::string> chains[] = {
-        {repeated(u"1*2+", 10000) + u"1", "add(add("}, {repeated(u"1 2 ", 10000), "multiply(multiply("},
-        {u"5" + repeated(u"!", 20000), "factorial(factorial("}, {repeated(u"(1-2)/", 10000) + u"3", "divide(divide("},
-    };
-    for (const auto& [text, start] : chains) EXPECT_EQ(parsed(text).substr(0, start.size()), start);
+    const std::pair<std::u16string, std::string> flat[] = {
+        {repeated(u"1 2 ", 10000), "multiply(multiply("}, {repeated(u"(1-2)/", 10000) + u"3", "divide(divide("}};
+    for (const auto& [text, start] : flat) EXPECT_EQ(parsed(text).substr(0, start.size()), start);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include "engine/operators/MXMathOperatorSet.h"
 #include "platform/log/MXLog.h"
-#include "tests/engine/evaluator_support.h"
-#include "tests/engine/operators_default_set_guard.h"
+#include "tests/support/evaluation_outcome.h"
+#include "tests/support/operator_set_guard.h"
 #include "tests/engine/rewriter_support.h"
 
 using namespace rewriter_test;

@@ -8,7 +8,7 @@
 #include "engine/evaluator/MXMathEvaluator.h"
 #include "engine/rewriter/MXExpressionRewriter.h"
 #include "engine/rewriter/MXRewriteRule.h"
-#include "tests/engine/expression_builders.h"
+#include "tests/support/expression_builders.h"
 
 namespace rewriter_test {
 

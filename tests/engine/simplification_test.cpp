@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/log/MXLog.h"
-#include "tests/engine/evaluator_support.h"
+#include "tests/support/evaluation_outcome.h"
 
 using namespace evaluator_test;
 using namespace expression_test;

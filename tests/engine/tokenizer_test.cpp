@@ -9,7 +9,7 @@
 #include "engine/tokenizer/MXMathStringTokenizer.h"
 #include "platform/log/MXLog.h"
 #include "platform/text/MXText.h"
-#include "tests/engine/operators_default_set_guard.h"
+#include "tests/support/operator_set_guard.h"
 
 namespace {
 
@@ -37,61 +37,45 @@ void expectTokens(const std::vector<TokenCase>& cases) {
     }
 }
 
-class KeyboardTokens : public testing::Test {
+class PercentModeTokens : public testing::Test {
     DefaultOperatorSetGuard guard_{false};
 };
 
-TEST_F(KeyboardTokens, ImplicitMultiplicationAndArgumentLists) {
+TEST_F(PercentModeTokens, ImplicitMultiplicationAndArgumentLists) {
     expectTokens({
-        {u"2(3+4)", "2 * ( 3 add 4 )"}, {u"(1)(2)", "( 1 ) * ( 2 )"}, {u"2\u03C0", "2 * \u03C0 ( )"},
-        {u"\u03C02", "\u03C0 ( ) * 2"}, {u"2 3", "2 * 3"}, {u"sin(30)", "sin ( 30 )"}, {u"sin 30", "sin ( ) * 30"},
-        {u"$x(2)", "$x * ( 2 )"}, {u"5\u00B0 2", "5 \u00B0 * 2"}, {u"\u03A7\u03A7", "\u03A7 ( ) * \u03A7 ( )"},
-        {u"2~1", "2 * ~ 1"},
+        {u"2(3+4)", "2 * ( 3 add 4 )"}, {u"(1)(2)", "( 1 ) * ( 2 )"}, {u"\u03C02", "\u03C0 ( ) * 2"},
+        {u"2 3", "2 * 3"}, {u"sin 30", "sin ( ) * 30"}, {u"$x(2)", "$x * ( 2 )"}, {u"5\u00B0 2", "5 \u00B0 * 2"},
+        {u"\u03A7\u03A7", "\u03A7 ( ) * \u03A7 ( )"}, {u"2~1", "2 * ~ 1"}, {u"5%2", "5 % * 2"},
     });
 }
 
-TEST_F(KeyboardTokens, SignsGetTheirMeaningFromWhatPrecedes) {
+TEST_F(PercentModeTokens, SignsGetTheirMeaningFromWhatPrecedes) {
     expectTokens({
         {u"-2^2", "negate 2 ^ 2"}, {u"3--2", "3 subtract negate 2"}, {u"(-1)", "( negate 1 )"}, {u"+3", "3"},
-        {u"5!", "5 factorial"}, {u"!5", "l_not 5"}, {u"5!!", "5 factorial factorial"}, {u"2*!1", "2 * l_not 1"},
-        {u"f(1;!0)", "f ( 1 ; l_not 0 )"}, {u"f(1;-2)", "f ( 1 ; negate 2 )"}, {u"3\u22122", "3 subtract 2"},
-        {u"x-1", "x ( ) subtract 1"}, {u"5%-1", "5 % subtract 1"},
+        {u"5!!", "5 factorial factorial"}, {u"2*!1", "2 * l_not 1"}, {u"f(1;!0)", "f ( 1 ; l_not 0 )"},
+        {u"3\u22122", "3 subtract 2"}, {u"x-1", "x ( ) subtract 1"}, {u"5%-1", "5 % subtract 1"},
     });
 }
 
-TEST_F(KeyboardTokens, PercentIsPostfixInTheKeyboardState) {
-    expectTokens({{u"5%", "5 %"}, {u"5%2", "5 % * 2"}});
-    const auto tokenizer = MXMathStringTokenizer::tokenizerWithString(u"5%");
-    ASSERT_TRUE(tokenizer);
-    EXPECT_EQ(tokenizer->allObjects()[1].operatorFunction(), u"percent");
-    EXPECT_FALSE(tokenizer->allObjects()[1].wasAmbiguous());
-}
-
-TEST_F(KeyboardTokens, Numbers) {
+TEST_F(PercentModeTokens, Numbers) {
     expectTokens({
-        {u"1E3", "1E3"}, {u"2e-3", "2e-3"}, {u"2e", "2 * e ( )"}, {u"2e+", "2 * e ( ) add"}, {u"1.2.3", "1.2 * .3"},
-        {u".5", ".5"}, {u"5.", "5."}, {u"0X1f", "31"}, {u"0xffffffffffffffff", "18446744073709551615"},
+        {u"2e-3", "2e-3"}, {u"2e+", "2 * e ( ) add"}, {u"1.2.3", "1.2 * .3"}, {u"5.", "5."},
         {u"0x1ffffffffffffffff", "18446744073709551615"}, {u"0x+1", "1"}, {u"0xg", "g ( )"}, {u"20x", "20 * x ( )"},
-        {u"007", "007"},
     });
 }
 
-TEST_F(KeyboardTokens, IdentifiersVariablesAndOperators) {
+TEST_F(PercentModeTokens, IdentifiersVariablesAndOperators) {
     expectTokens({
-        {u"a==b", "a ( ) == b ( )"}, {u"a=b", "a ( ) = b ( )"}, {u"1<=>2", "1 <= > 2"}, {u"1<<2>>3", "1 << 2 >> 3"},
-        {u"log2(8)", "log2 ( 8 )"}, {u"3,5", "3 * ,5 ( )"}, {u"a.b_c", "a.b_c ( )"}, {u"SIN(1)", "SIN ( 1 )"},
-        {u"$\u03C0", "$\u03C0"}, {u"$", "$ ( )"}, {u".", ". ( )"}, {u"'ab", "'ab ( )"}, {u"'a b'", "$a b"},
-        {u"\"x+y\"", "$x+y"}, {u"'it\\'s'", "$it's"}, {u"'a\\\\b'", "$a\\b"}, {u"''", "$"}, {u"", ""},
+        {u"a==b", "a ( ) == b ( )"}, {u"1<=>2", "1 <= > 2"}, {u"log2(8)", "log2 ( 8 )"}, {u"3,5", "3 * ,5 ( )"},
+        {u"a.b_c", "a.b_c ( )"}, {u"SIN(1)", "SIN ( 1 )"}, {u"$\u03C0", "$\u03C0"}, {u"$", "$ ( )"},
+        {u"'ab", "'ab ( )"}, {u"\"x+y\"", "$x+y"}, {u"'it\\'s'", "$it's"}, {u"'a\\\\b'", "$a\\b"}, {u"''", "$"},
         {u"   \t\n", ""}, {u"\u00A01\u2003+\u30002", "1 add 2"},
+        // A NUL ends the text.
+        {std::u16string_view(u"1+2\0+3", 6), "1 add 2"}, {std::u16string_view(u"'a\0'", 4), "'a ( )"},
     });
 }
 
-TEST_F(KeyboardTokens, NulEndsTheText) {
-    expectTokens({{std::u16string_view(u"1+2\0+3", 6), "1 add 2"}, {std::u16string_view(u"\0 1", 3), ""},
-                  {std::u16string_view(u"sin\0(", 5), "sin ( )"}, {std::u16string_view(u"'a\0'", 4), "'a ( )"}});
-}
-
-TEST_F(KeyboardTokens, OperatorsMatchInAnyCaseIdentifiersKeepTheirCase) {
+TEST_F(PercentModeTokens, OperatorsMatchInAnyCaseIdentifiersKeepTheirCase) {
     const auto set = MXMathOperatorSet::defaultOperatorSet()->copy();
     set->addTokens({u"AND"}, u"l_and");
     const auto tokenizer = MXMathStringTokenizer::tokenizerWithString(u"1 And 2 ANDY", set);
@@ -103,18 +87,17 @@ TEST_F(KeyboardTokens, OperatorsMatchInAnyCaseIdentifiersKeepTheirCase) {
     EXPECT_EQ(tokenizer->allObjects()[1].operatorFunction(), u"l_and");
 }
 
-TEST_F(KeyboardTokens, NumberValuesAreDecimal) {
-    const auto tokenizer = MXMathStringTokenizer::tokenizerWithString(u"0x1F 1e3 .5");
+// Numbers are decimal; the percent sign is an unambiguous postfix operator.
+TEST_F(PercentModeTokens, NumberValuesAndPercent) {
+    const auto tokenizer = MXMathStringTokenizer::tokenizerWithString(u"0X1F%");
     ASSERT_TRUE(tokenizer);
     const auto tokens = tokenizer->allObjects();
-    const std::vector<double> values = {31, 1000, 0.5};
-    ASSERT_EQ(tokens.size(), 5u);
-    for (size_t index = 0; index < values.size(); ++index) {
-        ASSERT_TRUE(tokens[index * 2].numberValue().has_value()) << index;
-        EXPECT_TRUE(tokens[index * 2].numberValue()->isDecimal());
-        EXPECT_EQ(tokens[index * 2].numberValue()->doubleValue(), values[index]);
-    }
+    ASSERT_EQ(tokens.size(), 2u);
+    EXPECT_TRUE(tokens[0].numberValue()->isDecimal());
+    EXPECT_EQ(tokens[0].numberValue()->doubleValue(), 31);
     EXPECT_FALSE(tokens[1].numberValue().has_value());
+    EXPECT_EQ(tokens[1].operatorFunction(), u"percent");
+    EXPECT_FALSE(tokens[1].wasAmbiguous());
 }
 
 struct ErrorCase {
@@ -185,12 +168,11 @@ TEST(TokenizerErrors, AmbiguousTokenResolvesWhereACandidateFits) {
 }
 
 TEST(TokenizerErrors, SuccessClearsTheSlotAndEmptyTextLeavesIt) {
-    MXError error = MXError::engineError(99, u"earlier");
-    EXPECT_TRUE(MXMathStringTokenizer::tokenizerWithString(u"1", &error));
-    EXPECT_TRUE(error.isEmpty());
-    error = MXError::engineError(99, u"earlier");
-    EXPECT_TRUE(MXMathStringTokenizer::tokenizerWithString(u"  ", &error));
-    EXPECT_EQ(error.code(), 99);
+    for (const auto& [text, cleared] : {std::pair{u"1", true}, std::pair{u"  ", false}}) {
+        MXError error = MXError::engineError(99, u"earlier");
+        EXPECT_TRUE(MXMathStringTokenizer::tokenizerWithString(text, &error));
+        EXPECT_EQ(error.isEmpty(), cleared);
+    }
 }
 
 TEST(TokenizerErrors, RejectedNumberTextIsLoggedAndReadsAsZero) {

@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "tests/functions/builtins_support.h"
-#include "tests/platform/settings_TemporaryFolder.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 

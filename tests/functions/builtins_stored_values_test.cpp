@@ -10,7 +10,7 @@
 #include "keyboard/KeyboardStoredValues.h"
 #include "platform/settings/MXUserDefaults.h"
 #include "tests/functions/precision_support.h"
-#include "tests/platform/settings_TemporaryFolder.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "functions/angle/MXAngleUnits.h"
-#include "tests/engine/evaluator_support.h"
+#include "tests/support/evaluation_outcome.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "functions/library/MXFunctionEvaluator.h"
-#include "tests/engine/evaluator_support.h"
+#include "tests/support/evaluation_outcome.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "functions/double/MXDoubleBuiltins.h"
 #include "functions/library/MXFunctionEvaluator.h"
-#include "tests/engine/evaluator_support.h"
+#include "tests/support/evaluation_outcome.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/decimal/MXDecimalRecord.h"
-#include "tests/platform/decimal_Reference.h"
+#include "tests/support/decimal_reference.h"
 
 using decimal_test::fields;
 using decimal_test::sameRecord;

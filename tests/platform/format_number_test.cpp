@@ -7,7 +7,7 @@
 
 #include "platform/format/MXNumberFormatter.h"
 #include "platform/text/MXText.h"
-#include "tests/platform/format_DeviceFixture.h"
+#include "tests/support/device_fixture.h"
 
 namespace {
 

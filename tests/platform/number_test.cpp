@@ -18,12 +18,9 @@ MXNumber decimal(const char* text) {
 TEST(MXNumberDescription, PrintsEachKindInItsOwnForm) {
     const double inf = std::numeric_limits<double>::infinity();
     const std::pair<MXNumber, std::u16string> cases[] = {
-        {MXNumber(5.0), u"5"}, {MXNumber(0.1), u"0.1"}, {MXNumber(1e-9), u"1e-09"}, {MXNumber(1e100), u"1e+100"},
-        {MXNumber(100000.0), u"100000"}, {MXNumber(1e-4), u"0.0001"}, {MXNumber(1234.5), u"1234.5"},
-        {MXNumber(9999999999999998.0), u"9999999999999998"}, {MXNumber(1e16), u"1e+16"},
-        {MXNumber(1e-5), u"1e-05"}, {MXNumber(1.5e300), u"1.5e+300"}, {MXNumber(-0.00012), u"-0.00012"},
-        {MXNumber(0.0), u"0"}, {MXNumber(123456789012345680.0), u"1.2345678901234568e+17"},
-        {MXNumber(-2.5), u"-2.5"}, {MXNumber(inf), u"inf"}, {MXNumber(-inf), u"-inf"},
+        {MXNumber(0.1), u"0.1"}, {MXNumber(1e-4), u"0.0001"}, {MXNumber(1e-5), u"1e-05"},
+        {MXNumber(9999999999999998.0), u"9999999999999998"}, {MXNumber(1e16), u"1e+16"}, {MXNumber(-0.00012), u"-0.00012"},
+        {MXNumber(0.0), u"0"}, {MXNumber(123456789012345680.0), u"1.2345678901234568e+17"}, {MXNumber(-inf), u"-inf"},
         {MXNumber(std::nan("")), u"nan"}, {MXNumber::numberWithLongLong(-42), u"-42"},
         {MXNumber::numberWithUnsignedLongLong(18446744073709551615ull), u"18446744073709551615"},
         {MXNumber::numberWithBool(true), u"1"}, {decimal("1.50"), u"1.5"}, {decimal("-1e-3"), u"-0.001"},

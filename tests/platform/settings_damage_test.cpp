@@ -8,7 +8,7 @@
 
 #include "platform/log/MXLog.h"
 #include "platform/settings/MXUserDefaults.h"
-#include "tests/platform/settings_TemporaryFolder.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 
 #include "platform/settings/MXUserDefaults.h"
 #include "platform/text/MXText.h"
-#include "tests/platform/format_DeviceFixture.h"
-#include "tests/platform/settings_TemporaryFolder.h"
+#include "tests/support/device_fixture.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 

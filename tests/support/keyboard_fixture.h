@@ -11,7 +11,7 @@
 #include "keyboard/KeyboardSettingsKeys.h"
 #include "platform/format/MXDeviceSettings.h"
 #include "platform/text/MXText.h"
-#include "tests/platform/settings_TemporaryFolder.h"
+#include "tests/support/temporary_folder.h"
 
 class KeyboardTest : public testing::Test {
 protected:

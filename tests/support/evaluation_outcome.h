@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/evaluator/MXMathEvaluator.h"
-#include "tests/engine/expression_builders.h"
+#include "tests/support/expression_builders.h"
 
 namespace evaluator_test {
 
