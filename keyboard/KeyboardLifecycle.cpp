@@ -91,7 +91,7 @@ void KeyboardViewController::countLoad() {
 }
 
 void KeyboardViewController::installGestureRecognizers() {
-    auto install = [this](const std::shared_ptr<MXButton>& key, std::shared_ptr<MXGestureRecognizer> recognizer) {
+    auto install = [](const std::shared_ptr<MXButton>& key, std::shared_ptr<MXGestureRecognizer> recognizer) {
         if (!key) return;
         recognizer->setDelaysTouchesEnded(false);
         key->addGestureRecognizer(std::move(recognizer));
