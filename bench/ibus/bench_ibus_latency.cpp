@@ -1,6 +1,6 @@
 // From a key event sent by an application to the engine's answer (the commit or the
 // auxiliary text) arriving back, through a real ibus-daemon. Run beside a private daemon:
-//   dbus-run-session -- tests/ibus/with_ibus_daemon.sh build/ibus/component build/tests/ibus/bench_ibus_latency
+//   tests/ibus/with_ibus_daemon.sh build/ibus/component build/tests/ibus/bench_ibus_latency
 // Reports the median and the worst key as counters.
 #include <benchmark/benchmark.h>
 

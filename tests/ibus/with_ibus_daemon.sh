@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command beside a private ibus-daemon that knows only the components in the given
 # folder: no panel, XIM, emoji extension or config, and a home, cache and settings folder of
-# its own. Run it inside dbus-run-session. Fails when the command fails, when an engine
+# its own, on a D-Bus message bus of its own. Fails when the command fails, when an engine
 # outlives its daemon, or when a sanitizer reported in the daemon's or an engine's output.
 # Usage: with_ibus_daemon.sh COMPONENT_FOLDER COMMAND [ARGUMENT...]
 set -uo pipefail
@@ -13,6 +13,14 @@ export HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratc
 export MX_SETTINGS_DIR="$scratch/settings" IBUS_COMPONENT_PATH="$components"
 unset DISPLAY WAYLAND_DISPLAY IBUS_ADDRESS
 mkdir -p "$MX_SETTINGS_DIR"
+
+bus="$(dbus-daemon --config-file="$(dirname "$0")/private_bus.conf" --fork --print-address=1 --print-pid=1)" || {
+  echo "dbus-daemon did not start" >&2
+  rm -rf "$scratch"
+  exit 1
+}
+export DBUS_SESSION_BUS_ADDRESS="$(sed -n 1p <<<"$bus")"
+bus_pid="$(sed -n 2p <<<"$bus")"
 
 ibus-daemon --verbose --panel=disable --emoji-extension=disable --config=disable --cache=none >"$scratch/daemon.log" 2>&1 &
 daemon=$!
@@ -35,6 +43,7 @@ finish() {
     status=1
   fi
   [ "$status" -ne 0 ] && cat "$scratch/daemon.log" >&2
+  kill "$bus_pid" 2>/dev/null
   rm -rf "$scratch"
   exit "$status"
 }
