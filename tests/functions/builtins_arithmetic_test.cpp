@@ -1,97 +1,110 @@
-// Arithmetic, factorial, roots, bitwise and logical built-ins, and the comparisons.
+// Arithmetic, factorial, roots, logarithms, bitwise and logical built-ins and the
+// comparisons, in both precisions, and arguments that fail.
 #include <cmath>
-#include <limits>
 #include <numbers>
 
-#include "tests/functions/builtins_support.h"
+#include "tests/support/builtin_evaluation.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {
 
 using namespace builtins_test;
 
-TEST(DoubleArithmetic, ComputesInDoubles) {
+// The same texts in doubles and in decimals: results that agree, and where they differ.
+TEST(Arithmetic, ComputesInBothPrecisions) {
+    const BothCase cases[] = {
+        {u"add(2;3)", 5, "5"}, {u"subtract(2;3.5)", -1.5, "-1.5"}, {u"multiply(4;2.5)", 10, "10"},
+        {u"divide(-1;0)", -infinity, "NaN"}, {u"divide(0;0)", notANumber, "NaN"}, {u"negate(4)", -4, "-4"},
+        {u"pow(2;10)", 1024, "1024"}, {u"pow(-8;1/3)", notANumber, "NaN"},
+        // mod takes the sign of the dividend in doubles and of the divisor in decimals.
+        {u"mod(-1;3)", -1, "2"}, {u"modulo(-7.5;2)", -1.5, "0.5"}, {u"mod(5;0)", notANumber, "NaN"},
+        {u"ceil(-1.2)", -1, "-1"}, {u"floor(-1.2)", -2, "-2"}, {u"trunc(-1.5)", -2, "-2"}, {u"abs(-2.7)", 2.7, "2.7"},
+        {u"rshift(5;1)", {}, "2.5"}, {u"lshift(-3;1)", {}, "-6"}, {u"log(1000)", 3, "3"}, {u"log(8;4)", 1.5, "1.5"},
+        {u"log2(8)", 3, "3"}, {u"exp(1)", std::numbers::e, "2.7182818284590452353602874713526624978", 1e-15},
+        {u"ln(2)", std::numbers::ln2, "0.69314718055994530941723212145817656808", 1e-15},
+        {u"log(0.25;0.5)", 2, "2", 1e-15}, {u"log(1;1)", notANumber, nullptr}, {u"log(-1)", notANumber, nullptr},
+        // sqrt with an index takes the root of that index; 0 makes it 1/0, pow(x, infinity) in doubles.
+        {u"sqrt(9)", 3, "3"}, {u"sqrt(-4)", notANumber, "NaN"}, {u"sqrt(27;3)", 3, "3"}, {u"sqrt(16;1)", 16, "16"},
+        {u"sqrt(4;0)", infinity, "NaN"}, {u"sqrt(-8;3)", notANumber, "NaN"},
+        // factorial multiplies whole numbers out, overflows promptly and takes gamma otherwise.
+        {u"factorial(20)", {}, "2432902008176640000"}, {u"0!", 1, "1"},
+        {u"factorial(3.5)", std::tgamma(4.5), "11.631728396567448929144224109426265262", 1e-13},
+        {u"factorial(-2.5)", std::tgamma(-1.5), "2.3632718012073547030642233111215269103", 1e-12},
+        {u"factorial(171)", infinity, "NaN"}, {u"factorial(0/0)", notANumber, nullptr},
+        // Exact where the decimal result is short.
+        {u"2^100", std::pow(2.0, 100), "1267650600228229401496703205376"}, {u"8^(1/3)", 2, "2", 1e-15},
+        {u"123456789012345678901234567890*10", 1.2345678901234568e30, "1234567890123456789012345678900"},
+    };
+    for (const auto& c : cases) expectBoth(c);
+}
+
+// Where the decimal holds no full-precision value, the result is the double one.
+TEST(Arithmetic, PreciseResultsKeepToDoublesWhereTheDecimalHasNone) {
     const ValueCase cases[] = {
-        {u"add(2;3)", Double, 5}, {u"subtract(2;3.5)", Double, -1.5}, {u"multiply(4;2.5)", Double, 10},
-        {u"divide(1;4)", Double, 0.25}, {u"divide(-1;0)", Double, -infinity}, {u"divide(0;0)", Double, notANumber},
+        {u"factorial(-3)", Double, notANumber}, {u"factorial(0/0)", Double, notANumber},
+        {u"factorial(171.5)", Double, infinity},
+        {u"exp(400)", Double, std::exp(400.0), 1e160}, {u"ln(0)", Double, -infinity},
+        {u"log(8;1)", Double, infinity}, {u"log2(0)", Double, -infinity},
+        {u"ln(exp(-294))", Double, -294, 1e-12},
+    };
+    for (const auto& c : cases) expectValue(c, true);
+}
+
+// Whole numbers stay integers up to 20!; above, the gamma function takes over.
+TEST(Arithmetic, DoubleResultKinds) {
+    const ValueCase cases[] = {
+        {u"5!", UInt64, 120}, {u"factorial(21)", Double, 21.0 * 2432902008176640000.0, 4e4},
+        {u"factorial(-1)", Double, std::tgamma(0.0)}, {u"and(6;3)", Int64, 2}, {u"6&3", Int64, 2},
+        {u"or(4;1)", Int64, 5}, {u"xor(5.9;1)", Int64, 4}, {u"not(-1.9)", Int64, 0}, {u"lshift(1;64)", Int64, 1},
+        {u"lshift(1;63)", Int64, -9223372036854775808.0}, {u"lshift(3;-1)", Int64, -9223372036854775808.0},
+        {u"rshift(-8;1)", Int64, -4}, {u"rshift(16;65)", Int64, 8}, {u"and(1e30;3)", Int64, 3},
     };
     for (const auto& c : cases) expectValue(c);
 }
 
-TEST(DoubleFactorial, MultipliesWholeNumbersAndTakesGammaOtherwise) {
+// Truth values are 32-bit 0 or 1 in both precisions; decimals compare exactly; not-a-number
+// equals itself and, in doubles, is smaller than every number.
+TEST(Logic, TruthValuesAndComparisonsInBothPrecisions) {
     const ValueCase cases[] = {
-        {u"factorial(5)", UInt64, 120}, {u"5!", UInt64, 120}, {u"factorial(20)", UInt64, 2432902008176640000.0},
-        {u"factorial(0)", Double, 1}, {u"factorial(2.5)", Double, 3.3233509704478426, 1e-12},
-        {u"factorial(-1)", Double, std::tgamma(0.0)}, {u"factorial(-2.5)", Double, 2.3632718012073548, 1e-12},
-        // Above 20 the product would overflow: the gamma function takes over.
-        {u"factorial(21)", Double, 21.0 * 2432902008176640000.0, 4e4},
-        {u"factorial(170)", Double, 7.257415615307994e+306, 1e294},
-        {u"factorial(171)", Double, infinity}, {u"factorial(pow(10;400))", Double, infinity},
-        {u"factorial(0/0)", Double, notANumber},
+        {u"l_and(2;3)", Int32, 1}, {u"1&&0", Int32, 0}, {u"l_or(0;0)", Int32, 0}, {u"0||2", Int32, 1},
+        {u"l_not(0.0001)", Int32, 0}, {u"!0", Int32, 1}, {u"l_eq(1;1.0)", Int32, 1}, {u"l_neq(1;2)", Int32, 1},
+        {u"l_lt(2;2)", Int32, 0}, {u"l_gt(3;2)", Int32, 1}, {u"l_ltoe(2;2)", Int32, 1}, {u"2>=3", Int32, 0},
+        {u"l_eq(count(1;2);2)", Int32, 1}, {u"l_eq(0/0;0/0)", Int32, 1},
     };
-    for (const auto& c : cases) expectValue(c);
-}
-
-TEST(DoubleSquareRoot, TakesTheIndexFirstAndCountsAFailingIndexAsZero) {
-    const ValueCase cases[] = {
-        {u"sqrt(0.25;$missing)", Double, 0},
-    };
-    for (const auto& c : cases) expectValue(c);
-}
-
-TEST(DoubleBitwise, WorksOnWholePartsAsSignedIntegers) {
-    const ValueCase cases[] = {
-        {u"and(6;3)", Int64, 2}, {u"6&3", Int64, 2}, {u"or(4;1)", Int64, 5}, {u"xor(5.9;1)", Int64, 4},
-        {u"not(0)", Int64, -1}, {u"not(-1.9)", Int64, 0}, {u"lshift(1;64)", Int64, 1},
-        {u"lshift(1;63)", Int64, -9223372036854775808.0}, {u"lshift(-1;1)", Int64, -2},
-        {u"lshift(3;-1)", Int64, -9223372036854775808.0}, {u"rshift(-8;1)", Int64, -4}, {u"rshift(16;65)", Int64, 8},
-        {u"and(1e30;3)", Int64, 3},
-    };
-    for (const auto& c : cases) expectValue(c);
-}
-
-TEST(DoubleLogic, TruthValuesAreThirtyTwoBitZeroOrOne) {
-    const ValueCase cases[] = {
-        {u"l_and(2;3)", Int32, 1}, {u"l_and(2;0)", Int32, 0}, {u"1&&0", Int32, 0}, {u"l_or(0;0)", Int32, 0},
-        {u"l_or(0;5)", Int32, 1}, {u"0||2", Int32, 1}, {u"l_not(5)", Int32, 0}, {u"l_not(0.0001)", Int32, 0},
-        {u"!0", Int32, 1},
-    };
-    for (const auto& c : cases) expectValue(c);
-}
-
-TEST(DoubleLogic, ComparisonsFollowNumericOrderAcrossKinds) {
-    const ValueCase cases[] = {
-        {u"l_eq(1;1.0)", Int32, 1}, {u"1==2", Int32, 0}, {u"l_neq(1;2)", Int32, 1}, {u"l_lt(2;2)", Int32, 0},
-        {u"l_gt(3;2)", Int32, 1}, {u"l_ltoe(2;2)", Int32, 1}, {u"l_gtoe(2;2)", Int32, 1}, {u"2>=3", Int32, 0},
-        {u"l_eq(count(1;2);2)", Int32, 1},
-        // Not-a-number equals itself and is smaller than every number.
-        {u"l_eq(0/0;0/0)", Int32, 1}, {u"l_lt(0/0;-1/0)", Int32, 1},
-    };
-    for (const auto& c : cases) expectValue(c);
+    for (const bool precise : {false, true}) {
+        for (const auto& c : cases) expectValue(c, precise);
+    }
+    expectValue({u"l_lt(0/0;-1/0)", Int32, 1});
+    expectValue({u"l_eq(0.1+0.2;0.3)", Int32, 1}, true);
+    expectValue({u"l_gt(1/3;0.33333333333333333333333333333333333332)", Int32, 1}, true);
 }
 
 // A failing optional argument counts as 0 (dtor's minutes and seconds, round's digits, a root's
-// index: 1/0 for sqrt, 2 for nthroot); the number comes with that argument's error.
+// index: 1/0 for sqrt, 2 for nthroot, a logarithm's base); the number comes with that
+// argument's error.
 class OptionalArguments : public TemporarySettingsFolder {};
 
 TEST_F(OptionalArguments, AFailingOneLeavesANumberAndItsError) {
     const struct {
         const char16_t* text;
         bool precise;
+        MXNumberKind kind;
         double value;
     } cases[] = {
-        {u"sqrt(4;$x)", false, infinity},      {u"sqrt(16;$x)", true, notANumber},
-        {u"nthroot(8;$x)", false, std::sqrt(8.0)}, {u"nthroot(16;$x)", true, 4},
-        {u"round(2.5;$x)", false, 3},          {u"dtor(90;$x)", false, std::numbers::pi / 2},
-        {u"dtor($x;10800)", true, std::numbers::pi}, {u"dtor(90;$x;324000)", true, std::numbers::pi},
+        {u"sqrt(4;$x)", false, Double, infinity},  {u"sqrt(16;$x)", true, Decimal, notANumber},
+        {u"nthroot(8;$x)", false, Double, std::sqrt(8.0)}, {u"nthroot(16;$x)", true, Decimal, 4},
+        {u"round(2.5;$x)", false, Double, 3},      {u"dtor(90;$x)", false, Double, std::numbers::pi / 2},
+        {u"dtor($x;10800)", true, Decimal, std::numbers::pi}, {u"dtor(90;$x;324000)", true, Decimal, std::numbers::pi},
+        {u"log(8;$x)", false, Double, -0.0},       {u"log(8;$x)", true, Double, -0.0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(MXToUtf8(c.text));
-        const Outcome outcome = evaluate(c.text, MXAngleMeasurementModeRadians, c.precise);
-        ASSERT_TRUE(outcome.number.has_value());
-        EXPECT_EQ(outcome.number->kind(), c.precise ? Decimal : Double);
-        expectDouble(outcome.number->doubleValue(), c.value);
-        EXPECT_EQ(MXToUtf8(outcome.error.localizedDescription()), "unable to resolve variable: $x");
+        SCOPED_TRACE(utf8(c.text));
+        const Outcome outcome = evaluate(c.text, c.precise);
+        ASSERT_TRUE(outcome.value.has_value());
+        EXPECT_EQ(outcome.value->kind(), c.kind);
+        expectDouble(outcome.value->doubleValue(), c.value);
+        EXPECT_EQ(std::signbit(outcome.value->doubleValue()), std::signbit(c.value));
+        EXPECT_EQ(utf8(outcome.error.localizedDescription()), "unable to resolve variable: $x");
     }
 }
 
@@ -108,10 +121,11 @@ TEST(FailingArguments, EndTheCallWithTheErrorOfTheFirstEvaluated) {
         {u"tan($a)", u"$a"}, {u"crd($a)", u"$a"}, {u"acotanh($a)", u"$a"},
     };
     for (const bool precise : {false, true}) {
-        for (const auto mode : {MXAngleMeasurementModeRadians, Degrees}) {
+        for (const auto mode : {Radians, Degrees}) {
             for (const auto& [text, variable] : cases) {
                 const std::u16string message = u"unable to resolve variable: " + std::u16string(variable);
-                expectFailure({text, MXErrorCodeUnresolvedVariable, message}, mode, precise);
+                evaluator_test::expectError(evaluate(text, precise, mode), MXErrorCodeUnresolvedVariable, message,
+                                            utf8(text));
             }
         }
     }

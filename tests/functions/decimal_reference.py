@@ -22,8 +22,7 @@ def log_uniform(rng, low_exponent, high_exponent):
     return mpf(10) ** mpf(rng.uniform(low_exponent, high_exponent))
 
 
-def near(rng, centre, side):
-    """centre + side * 10^-k for k spread over 1..37."""
+def near(rng, centre, side):  # centre + side * 10^-k for k spread over 1..37
     return mpf(centre) + side * mpf(10) ** -rng.uniform(1, 37)
 
 
@@ -31,9 +30,13 @@ def signed(rng, x):
     return x if rng.random() < 0.5 else -x
 
 
+def either(rng):
+    return rng.choice((-1, 1))
+
+
 def spread(rng, makers):
-    """COUNT arguments drawn in turn from the makers, rounded to 38 digits, no repeats
-    (makers of two arguments give their text "x;y" themselves)."""
+    """COUNT distinct arguments drawn from the makers in turn, rounded to 38 digits (makers
+    of two arguments give their text "x;y" themselves)."""
     seen, result = set(), []
     while len(result) < COUNT:
         made = makers[len(result) % len(makers)](rng)
@@ -44,30 +47,21 @@ def spread(rng, makers):
     return result
 
 
-def unit_interval():  # |x| < 1: tiny, moderate, near +-1
-    return [
-        lambda r: signed(r, log_uniform(r, -40, -1)),
-        lambda r: mpf(r.uniform(-0.999, 0.999)),
-        lambda r: signed(r, near(r, 1, -1)),
-    ]
+# |x| < 1: tiny, moderate, near +-1; |x| > 1: near +-1, moderate, large.
+UNIT_INTERVAL = [lambda r: signed(r, log_uniform(r, -40, -1)), lambda r: mpf(r.uniform(-0.999, 0.999)),
+                 lambda r: signed(r, near(r, 1, -1))]
+CIRCULAR = [lambda r: signed(r, log_uniform(r, -30, -1)), lambda r: mpf(r.uniform(-7, 7)),
+            lambda r: signed(r, mpf(r.uniform(7, 1000)))]
 
 
-def outside_unit(largest_exponent):  # |x| > 1: near +-1, moderate, large
-    return [
-        lambda r: signed(r, near(r, 1, 1)),
-        lambda r: signed(r, mpf(r.uniform(1.001, 10))),
-        lambda r: signed(r, log_uniform(r, 1, largest_exponent)),
-    ]
+def outside_unit(largest_exponent):
+    return [lambda r: signed(r, near(r, 1, 1)), lambda r: signed(r, mpf(r.uniform(1.001, 10))),
+            lambda r: signed(r, log_uniform(r, 1, largest_exponent))]
 
 
-def whole_line(large):
-    """Arguments of every size and sign; `large` draws the magnitudes above 10."""
-    return [
-        lambda r: signed(r, log_uniform(r, -40, -1)),
-        lambda r: signed(r, near(r, 1, r.choice((-1, 1)))),
-        lambda r: mpf(r.uniform(-10, 10)),
-        lambda r: signed(r, large(r)),
-    ]
+def whole_line(large):  # every size and sign; `large` draws the magnitudes above 10
+    return [lambda r: signed(r, log_uniform(r, -40, -1)), lambda r: signed(r, near(r, 1, either(r))),
+            lambda r: mpf(r.uniform(-10, 10)), lambda r: signed(r, large(r))]
 
 
 def up_to_power_of_ten(largest_exponent):
@@ -78,75 +72,53 @@ def up_to(largest):
     return lambda r: mpf(r.uniform(10, largest))
 
 
-def circular():
-    return [
-        lambda r: signed(r, log_uniform(r, -30, -1)),
-        lambda r: mpf(r.uniform(-7, 7)),
-        lambda r: signed(r, mpf(r.uniform(7, 1000))),
-    ]
-
-
 def circular_extras(pole_digits):
-    """Tiny negative arguments, multiples of pi/2 and integers close to multiples of pi:
-    where an argument reduction without enough digits of pi loses the result's digits.
-    Odd multiples of pi/2 are rounded to `pole_digits` digits."""
+    """Tiny negative arguments, multiples of pi/2 (odd ones rounded to `pole_digits` digits)
+    and integers close to multiples of pi: where a reduction without enough digits of pi
+    loses the result's digits."""
     multiples = [decimal_text(k * mp.pi / 2, pole_digits if k % 2 else 38)
                  for k in (1, -2, 3, 4, -7, 100, 1001, -636619)]
-    tiny = ["-1e-40", "-6.02214076e-67", "-1.5e-85"]
-    integers = ["355", "-103993", "5419351", "1.2345678901234567890123456789012345678e18"]
-    return tiny + multiples + integers
+    return (["-1e-40", "-6.02214076e-67", "-1.5e-85"] + multiples
+            + ["355", "-103993", "5419351", "1.2345678901234567890123456789012345678e18"])
 
 
-def positive(largest_exponent, smallest_exponent=-90):
-    """Positive arguments of every size, near 1 on both sides, and between 0.3 and 3."""
-    return [
-        lambda r: log_uniform(r, smallest_exponent, largest_exponent),
-        lambda r: near(r, 1, r.choice((-1, 1))),
-        lambda r: mpf(r.uniform(0.3, 3.2)),
-    ]
+def positive(largest_exponent):  # every size, near 1 on both sides, between 0.3 and 3
+    return [lambda r: log_uniform(r, -90, largest_exponent), lambda r: near(r, 1, either(r)),
+            lambda r: mpf(r.uniform(0.3, 3.2))]
 
 
 def exact_powers(base, exponents):
     return [decimal_text(mpf(base) ** k) for k in exponents]
 
 
-def real_powers():
-    """(x, y) across the range of x^y: moderate, near overflow and underflow, x near 1 with
-    large y, negative integer y, negative x with integer y."""
-    def pair(x, y):
-        return f"{decimal_text(x)};{decimal_text(y)}"
-
-    def towards(r, exponent):  # x^y near 10^exponent
-        x = log_uniform(r, -90, 160)
-        return pair(x, (exponent - mpf(r.uniform(0, 1e-3))) / mp.log10(x))
-
-    return [
-        lambda r: pair(log_uniform(r, -60, 60), mpf(r.uniform(-3, 3))),
-        lambda r: towards(r, mpf("164.9")),
-        lambda r: towards(r, mpf("-87.9")),
-        lambda r: (lambda x: pair(x, mpf(r.uniform(-370, 370)) / mp.log(x)))(near(r, 1, r.choice((-1, 1)))),
-        lambda r: pair(mpf(r.uniform(0.05, 20)), -r.randint(1, 60)),
-        lambda r: pair(-mpf(r.uniform(0.05, 20)), r.choice((-1, 1)) * r.randint(1, 60)),
-    ]
+def pair(x, y):
+    return f"{decimal_text(x)};{decimal_text(y)}"
 
 
-def roots():
-    """(x, n): integer indexes of both signs, and fractional ones."""
-    return [
-        lambda r: f"{decimal_text(log_uniform(r, -90, 160))};{r.choice((-1, 1)) * r.randint(2, 40)}",
-        lambda r: f"{decimal_text(near(r, 1, r.choice((-1, 1))))};{r.randint(2, 10 ** 6)}",
-        lambda r: f"{decimal_text(log_uniform(r, -30, 30))};{decimal_text(mpf(r.uniform(0.2, 9)))}",
-    ]
+def towards(r, exponent):  # (x, y) with x^y near 10^exponent
+    x = log_uniform(r, -90, 160)
+    return pair(x, (exponent - mpf(r.uniform(0, 1e-3))) / mp.log10(x))
 
 
-def gamma_arguments():
-    """Arguments across (-100, 104), next to the poles, and half-integers."""
-    return [
-        lambda r: mpf(r.uniform(-100, 104)),
-        lambda r: -r.randint(0, 80) + near(r, 0, r.choice((-1, 1))),
-        lambda r: r.randint(-80, 103) + mpf("0.5"),
-        lambda r: signed(r, log_uniform(r, -40, -1)),
-    ]
+# (x, y) across the range of x^y: moderate, near overflow and underflow, x near 1 with large
+# y, negative integer y, negative x with integer y.
+REAL_POWERS = [
+    lambda r: pair(log_uniform(r, -60, 60), mpf(r.uniform(-3, 3))),
+    lambda r: towards(r, mpf("164.9")),
+    lambda r: towards(r, mpf("-87.9")),
+    lambda r: (lambda x: pair(x, mpf(r.uniform(-370, 370)) / mp.log(x)))(near(r, 1, either(r))),
+    lambda r: pair(mpf(r.uniform(0.05, 20)), -r.randint(1, 60)),
+    lambda r: pair(-mpf(r.uniform(0.05, 20)), either(r) * r.randint(1, 60)),
+]
+# (x, n): integer indexes of both signs, and fractional ones.
+ROOTS = [
+    lambda r: f"{decimal_text(log_uniform(r, -90, 160))};{either(r) * r.randint(2, 40)}",
+    lambda r: f"{decimal_text(near(r, 1, either(r)))};{r.randint(2, 10 ** 6)}",
+    lambda r: f"{decimal_text(log_uniform(r, -30, 30))};{decimal_text(mpf(r.uniform(0.2, 9)))}",
+]
+# Across (-100, 104), next to the poles, half-integers, tiny.
+GAMMA = [lambda r: mpf(r.uniform(-100, 104)), lambda r: -r.randint(0, 80) + near(r, 0, either(r)),
+         lambda r: r.randint(-80, 103) + mpf("0.5"), lambda r: signed(r, log_uniform(r, -40, -1))]
 
 
 def power(x, y):
@@ -155,18 +127,17 @@ def power(x, y):
     return mp.power(x, y) if x > 0 else mpf("nan")
 
 
-def binary(function):
-    """A function of the argument "x;y"."""
+def binary(function):  # a function of the argument "x;y"
     return lambda text: function(*(mpf(part) for part in text.split(";")))
 
 
 FUNCTIONS = {
-    "sin": (mp.sin, circular(), circular_extras(38)),
-    "cos": (mp.cos, circular(), circular_extras(38)),
-    "tan": (mp.tan, circular(), circular_extras(30)),  # odd multiples at 38 digits are poles
+    "sin": (mp.sin, CIRCULAR, circular_extras(38)),
+    "cos": (mp.cos, CIRCULAR, circular_extras(38)),
+    "tan": (mp.tan, CIRCULAR, circular_extras(30)),  # odd multiples at 38 digits are poles
     "atan": (mp.atan, whole_line(up_to_power_of_ten(100))),
-    "asin": (mp.asin, unit_interval()),
-    "acos": (mp.acos, unit_interval()),
+    "asin": (mp.asin, UNIT_INTERVAL),
+    "acos": (mp.acos, UNIT_INTERVAL),
     "acsc": (mp.acsc, outside_unit(80)),
     "asec": (mp.asec, outside_unit(160)),
     "acot": (lambda x: mp.pi / 2 - mp.atan(x), whole_line(up_to_power_of_ten(100))),
@@ -177,7 +148,7 @@ FUNCTIONS = {
     "sech": (mp.sech, whole_line(up_to(200))),
     "coth": (mp.coth, whole_line(up_to(200))),
     "asinh": (mp.asinh, whole_line(up_to_power_of_ten(160))),
-    "atanh": (mp.atanh, unit_interval()),
+    "atanh": (mp.atanh, UNIT_INTERVAL),
     "acsch": (mp.acsch, whole_line(up_to_power_of_ten(80))),
     "acoth": (mp.acoth, outside_unit(80)),
     "exp": (mp.exp, whole_line(up_to(378)), ["379.5", "-202", "1e-40", "-1e-40", decimal_text(100 * mp.log(10))]),
@@ -190,11 +161,11 @@ FUNCTIONS = {
                          lambda r: log_uniform(r, 1, 164)], ["1"]),
     "asech": (mp.asech, [lambda r: near(r, 1, -1), lambda r: mpf(r.uniform(0.001, 0.999)),
                          lambda r: log_uniform(r, -90, -3)], ["1"]),
-    "gamma": (mp.gamma, gamma_arguments(), ["0.5", "-0.5", "1e-40", "-1e-40", "103.9", "-1e-37"]),
-    "pow": (binary(power), real_powers(), ["4;0.5", "8;0.33333333333333333333333333333333333333",
-                                           "1.05;0.083333333333333333333333333333333333333", "2;-1",
-                                           "1e100;1.6", "1.0000000000000000000000000000000000001;1e37"]),
-    "root": (binary(lambda x, n: mp.root(x, int(n)) if n == int(n) else mp.power(x, 1 / n)), roots(),
+    "gamma": (mp.gamma, GAMMA, ["0.5", "-0.5", "1e-40", "-1e-40", "103.9", "-1e-37"]),
+    "pow": (binary(power), REAL_POWERS, ["4;0.5", "8;0.33333333333333333333333333333333333333",
+                                         "1.05;0.083333333333333333333333333333333333333", "2;-1",
+                                         "1e100;1.6", "1.0000000000000000000000000000000000001;1e37"]),
+    "root": (binary(lambda x, n: mp.root(x, int(n)) if n == int(n) else mp.power(x, 1 / n)), ROOTS,
              ["8;3", "1e-120;7", "2;-2", "1.5;1000000"]),
 }
 
@@ -211,10 +182,6 @@ def reference_line(name, argument, value):
     return f"{name} {argument} {decimal_text(leading)} {decimal_text(value - leading, 8)}"
 
 
-def representable(value):
-    return value == 0 or SMALLEST_RESULT <= abs(value) <= LARGEST_RESULT
-
-
 def main():
     rng = random.Random(20240605)
     lines = ["# function argument reference-leading-38-digits reference-remainder"]
@@ -225,7 +192,7 @@ def main():
             with mp.workdps(WORKING_DIGITS):
                 value = function(argument if ";" in argument else mpf(argument))
             value = +value  # rounded to mp.dps
-            if mp.isnan(value) or not representable(value):
+            if mp.isnan(value) or not (value == 0 or SMALLEST_RESULT <= abs(value) <= LARGEST_RESULT):
                 continue
             lines.append(reference_line(name, argument, value))
             count += 1

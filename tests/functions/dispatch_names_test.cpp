@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "functions/double/MXDoubleBuiltins.h"
 #include "functions/library/MXFunctionEvaluator.h"
-#include "tests/support/evaluation_outcome.h"
+#include "tests/support/builtin_evaluation.h"
 
 namespace {
 
-using namespace evaluator_test;
+using namespace builtins_test;
 using namespace expression_test;
 using mxcalc::detail::MXFunctionEvaluator;
 
@@ -33,39 +32,29 @@ TEST(DispatchNames, EveryStandardNameFindsItsBuiltinAndOthersFindNone) {
     }
 }
 
-TEST(DispatchNames, NamesReachBuiltinsInAnyCase) {
+TEST(DispatchNames, NamesReachBuiltinsInAnyCaseInBothPrecisions) {
+    for (const char16_t* text : {u"SIN(0)", u"Sin(0)"}) expectBoth({text, 0, "0"});
+    expectBoth({u"SQRT(0.25)", 0.5, "0.5"});
     MXMathEvaluator evaluator;
-    for (const char16_t* text : {u"SIN(0)", u"Sin(0)"}) {
-        expectValue(evaluateText(evaluator, text), 0, utf8(text));
-    }
-    expectValue(evaluateTree(evaluator, fn(u"ADD", {num(2), num(3)})), 5, "ADD node");
+    evaluator_test::expectValue(evaluator_test::evaluateTree(evaluator, fn(u"ADD", {num(2), num(3)})), 5, "ADD");
 }
 
-TEST(DispatchNames, OnlyAnOperandOfAPowerIsEulersNumber) {
+TEST(DispatchNames, SwitchingPrecisionBackRestoresDoubles) {
     MXMathEvaluator evaluator;
-    const std::pair<const char16_t*, std::optional<double>> cases[] = {
-        {u"e^2", 7.3890560989306495}, {u"2^e", std::pow(2.0, 2.718281828459045)}, {u"E^1", 2.718281828459045},
-        {u"pow(e;1)", 2.718281828459045}, {u"e", std::nullopt}, {u"e+1", std::nullopt}, {u"2*e", std::nullopt},
-        {u"sqrt(e)^2", std::nullopt},
-    };
-    for (const auto& [text, value] : cases) {
-        const Outcome outcome = evaluateText(evaluator, text);
-        if (value) {
-            expectValue(outcome, *value, utf8(text));
-        } else {
-            expectError(outcome, MXErrorCodeUnresolvedFunction, u"unable to resolve function: e", utf8(text));
-        }
-    }
+    evaluator.setUsesHighPrecisionEvaluation(true);
+    EXPECT_EQ(evaluator_test::evaluateText(evaluator, u"0.1+0.2").value->kind(), Decimal);
+    evaluator.setUsesHighPrecisionEvaluation(false);
+    EXPECT_EQ(evaluator_test::evaluateText(evaluator, u"0.1+0.2").value->kind(), Double);
 }
 
 TEST(DispatchNames, ALoneECanBeSuppliedByTheHost) {
     MXMathEvaluator evaluator;
-    EXPECT_FALSE(evaluator.registerFunction(returning(num(2.5)), u"e"));
+    EXPECT_FALSE(evaluator.registerFunction(evaluator_test::returning(num(2.5)), u"e"));
     evaluator.setFunctionResolver([](const std::u16string& name) {
-        return name == u"e" ? returning(num(2.5)) : MXMathFunction();
+        return name == u"e" ? evaluator_test::returning(num(2.5)) : MXMathFunction();
     });
-    expectValue(evaluateText(evaluator, u"e*2"), 5, "resolved e");
-    expectValue(evaluateText(evaluator, u"e^1"), 2.718281828459045, "e of a power stays the built-in");
+    evaluator_test::expectValue(evaluator_test::evaluateText(evaluator, u"e*2"), 5, "resolved e");
+    evaluator_test::expectValue(evaluator_test::evaluateText(evaluator, u"e^1"), 2.718281828459045, "e of a power");
 }
 
 TEST(DispatchNames, ALibraryWithoutEvaluatorResolvesNothing) {
