@@ -24,8 +24,8 @@ TEST(Statistics, ComputeInBothPrecisions) {
     for (const auto& c : cases) expectBoth(c);
 }
 
-// min, max, mode and the median of an odd count return the argument's own number: number
-// literals are decimals, results of built-ins keep their kinds.
+// min, max, mode, the median of an odd count and varxi return the argument's own number:
+// number literals are decimals, results of built-ins keep their kinds.
 TEST(Statistics, ChosenValuesKeepTheArgumentsNumber) {
     const ValueCase cases[] = {
         {u"median(5;1;3)", Decimal, 3}, {u"median(2;1;and(3;3);8;1)", Decimal, 2}, {u"mode(1;1;2;2;2)", Decimal, 2},
@@ -33,11 +33,13 @@ TEST(Statistics, ChosenValuesKeepTheArgumentsNumber) {
         {u"max(1;and(3;3);3.0)", Int64, 3}, {u"max(1;3.0;and(3;3))", Decimal, 3},
         {u"max(0;l_eq(1;1))", Int32, 1}, {u"median(9;and(5;5);1)", Int64, 5},
         {u"mode(and(2;2);2;7)", Int64, 2}, {u"mode(count(1;2);2;2)", Decimal, 2}, {u"mode(4/2;2;7)", Double, 2},
+        {u"varxi(7)", Decimal, 7}, {u"varxi(7/2)", Double, 3.5}, {u"varxi(l_not(0))", Int32, 1},
     };
     for (const auto& c : cases) expectValue(c);
     // With high precision on, a double winner of mode becomes the decimal of the digits it prints as.
     expectValue({u"median(9;round(2/3;5);0)", Double, 0.66667}, true);
     expectValue({u"min(9;ln(0);1)", Double, -infinity}, true);
+    expectValue({u"varxi(and(5;5))", Int64, 5}, true);
     expectDecimal(u"mode(round(2/3;5);1;round(2/3;5))", "0.66667");
     expectDecimal(u"min(0.2;0.1;0.3)", "0.1");
 }

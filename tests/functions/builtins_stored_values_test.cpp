@@ -38,9 +38,7 @@ protected:
 TEST_F(StoredValues, VarxReadsTheSharedStoreAfreshEachTimeInBothPrecisions) {
     expectBoth({u"varx()", 0, "0"});
     ASSERT_TRUE(sharedStore().setDouble(0.1, kVariableKey));
-    expectBoth({u"Χ*3", 0.1 * 3, "0.3"});
-    ASSERT_TRUE(sharedStore().setDouble(1e-9, kVariableKey));
-    expectBoth({u"varx", 1e-9, "0.000000001"});
+    expectBoth({u"varx*3", 0.1 * 3, "0.3"});
     ASSERT_TRUE(sharedStore().setInteger(7, kVariableKey));
     expectBoth({u"varx+0.5", 7.5, "7.5"});
     // The keyboard's own store is another store.
@@ -55,16 +53,6 @@ TEST_F(TemporarySettingsFolder, WithoutStoredValuesVarxIsZeroAndTheFlagGoesNowhe
         EXPECT_EQ(evaluate(u"nthroot(-8;3)", precise).value->doubleValue(), 2);
     }
     EXPECT_FALSE(MXUserDefaults::standardUserDefaults().hasKey(kImaginaryKey));
-}
-
-TEST_F(StoredValues, VarxiReturnsItsArgumentsOwnNumberInBothPrecisions) {
-    const ValueCase cases[] = {
-        {u"varxi(7)", Decimal, 7}, {u"varxi(ln(0))", Double, -infinity}, {u"varxi(and(5;5))", Int64, 5},
-        {u"varxi(l_not(0))", Int32, 1},
-    };
-    for (const bool precise : {false, true}) {
-        for (const auto& c : cases) expectValue(c, precise);
-    }
 }
 
 // A text, its value (none: it fails) and the imaginary flag it leaves.

@@ -1,0 +1,169 @@
+// Finding built-ins by name, the argument-count check before any argument is evaluated, and
+// the angle-unit wrappers of degree mode.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+
+#include "functions/angle/MXAngleUnits.h"
+#include "functions/double/MXDoubleBuiltins.h"
+#include "functions/library/MXFunctionEvaluator.h"
+#include "tests/support/builtin_evaluation.h"
+
+namespace {
+
+using namespace builtins_test;
+using namespace evaluator_test;
+using namespace expression_test;
+using mxcalc::detail::MXFunctionEvaluator;
+
+// The standard names are those of the double table.
+TEST(DispatchNames, EveryStandardNameFindsItsBuiltinAndOthersFindNone) {
+    const auto& names = MXFunctionEvaluator::standardFunctions();
+    std::vector<std::u16string> tableNames;
+    for (const auto& [name, builtin] : MXDoubleBuiltinTable()) tableNames.push_back(name);
+    std::sort(tableNames.begin(), tableNames.end());
+    EXPECT_EQ(tableNames, names);
+    MXMathEvaluator evaluator;
+    const MXFunctionEvaluator& library = evaluator.functionEvaluator();
+    for (const auto& name : names) EXPECT_NE(library.findBuiltin(name), nullptr) << utf8(name);
+    EXPECT_EQ(library.findBuiltin(u"random"), library.findBuiltin(u"rnd"));
+    for (const char16_t* name : {u"avg", u"E", u"Sin", u"", u"sin "}) EXPECT_EQ(library.findBuiltin(name), nullptr);
+    // Whether a name is standard ignores case; aliases are not standard.
+    const std::pair<const char16_t*, bool> cases[] = {
+        {u"PI", true}, {u"l_gtoe", true}, {u"avg", false}, {u"\u03C0", false}, {u"", false}, {u"sinus", false}};
+    for (const auto& [name, standard] : cases) {
+        EXPECT_EQ(MXFunctionEvaluator::isStandardFunction(name), standard) << utf8(name);
+    }
+}
+
+TEST(DispatchNames, NamesReachBuiltinsInAnyCaseInBothPrecisions) {
+    for (const char16_t* text : {u"SIN(0)", u"Sin(0)"}) expectBoth({text, 0, "0"});
+    expectBoth({u"SQRT(0.25)", 0.5, "0.5"});
+    MXMathEvaluator evaluator;
+    evaluator_test::expectValue(evaluateTree(evaluator, fn(u"ADD", {num(2), num(3)})), 5, "ADD");
+}
+
+TEST(DispatchNames, SwitchingPrecisionBackRestoresDoubles) {
+    MXMathEvaluator evaluator;
+    evaluator.setUsesHighPrecisionEvaluation(true);
+    EXPECT_EQ(evaluateText(evaluator, u"0.1+0.2").value->kind(), Decimal);
+    evaluator.setUsesHighPrecisionEvaluation(false);
+    EXPECT_EQ(evaluateText(evaluator, u"0.1+0.2").value->kind(), Double);
+}
+
+TEST(DispatchNames, ALoneECanBeSuppliedByTheHost) {
+    MXMathEvaluator evaluator;
+    EXPECT_FALSE(evaluator.registerFunction(returning(num(2.5)), u"e"));
+    evaluator.setFunctionResolver([](const std::u16string& name) {
+        return name == u"e" ? returning(num(2.5)) : MXMathFunction();
+    });
+    evaluator_test::expectValue(evaluateText(evaluator, u"e*2"), 5, "resolved e");
+    evaluator_test::expectValue(evaluateText(evaluator, u"e^1"), 2.718281828459045, "e of a power");
+}
+
+TEST(DispatchNames, ALibraryWithoutEvaluatorResolvesNothing) {
+    MXFunctionEvaluator library(nullptr);
+    EXPECT_EQ(library.evaluator(), nullptr);
+    MXError error;
+    EXPECT_EQ(library.evaluateFunction(fn(u"foo"), nullptr, &error), nullptr);
+    EXPECT_FALSE(library.evaluateArgument(num(1), nullptr, &error).has_value());
+}
+
+// A call whose arguments would all fail if evaluated.
+MXExpressionPtr callWithCount(const std::u16string& name, size_t count) {
+    return fn(name, std::vector<MXExpressionPtr>(count, var(u"never")));
+}
+
+// One built-in per kind of range and of implementation, over and under it, in both
+// precisions: the error replaces an earlier one, names the built-in and its bound, and no
+// argument is evaluated.
+TEST(DispatchArgumentCount, CheckedBeforeAnyArgumentIsEvaluated) {
+    const std::tuple<const char16_t*, size_t, const char16_t*> cases[] = {
+        {u"pi", 1, u"pi:variables:error: requires 0 arguments"},
+        {u"sin", 0, u"sin:variables:error: requires 1 argument"},
+        {u"add", 3, u"add:variables:error: requires 2 arguments"},
+        {u"sqrt", 0, u"sqrt:variables:error: requires 1 argument"},
+        {u"nthroot", 3, u"nthroot:variables:error: requires 2 arguments"},
+        {u"log", 3, u"log:variables:error: requires 2 arguments"},
+        {u"dtor", 4, u"dtor:variables:error: requires 3 arguments"},
+        {u"rnd", 3, u"random() may only have up to 2 arguments"},
+        {u"count", 0, u"count:variables:error: requires at least 1 argument"},
+        {u"median", 1, u"median:variables:error: requires at least 2 arguments"},
+        {u"stddev", 1, u"stddev:variables:error: requires at least 2 arguments"},
+        {u"varx", 1, u"varx:variables:error: requires 0 arguments"},
+        {u"asin", 2, u"asin:variables:error: requires 1 argument"},
+        {u"factorial", 0, u"factorial:variables:error: requires 1 argument"},
+    };
+    for (const bool precise : {false, true}) {
+        MXMathEvaluator evaluator;
+        evaluator.setUsesHighPrecisionEvaluation(precise);
+        int evaluatedArguments = 0;
+        evaluator.setVariableResolver([&evaluatedArguments](const std::u16string&) -> MXValue {
+            ++evaluatedArguments;
+            return std::monostate{};
+        });
+        for (const auto& [name, count, message] : cases) {
+            const std::string context = utf8(name) + (precise ? " (decimal)" : "");
+            MXError slot = MXError::engineError(MXErrorCodeInvalidFormat, u"earlier error");
+            EXPECT_FALSE(evaluator.evaluateExpression(callWithCount(name, count), nullptr, &slot)) << context;
+            EXPECT_EQ(slot.code(), MXErrorCodeInvalidArgumentCount) << context;
+            EXPECT_EQ(utf8(slot.localizedDescription()), utf8(message)) << context;
+            EXPECT_FALSE(evaluator.evaluateExpression(callWithCount(name, count), nullptr, nullptr)) << context;
+        }
+        EXPECT_EQ(evaluatedArguments, 0);
+    }
+}
+
+// Aliases and other spellings report the built-in they reach.
+TEST(DispatchArgumentCount, AliasesReportTheirTarget) {
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"SIN($a;$b)", u"sin:variables:error: requires 1 argument"},
+        {u"mean($x)", u"average:variables:error: requires at least 2 arguments"},
+        {u"chord(1;2)", u"crd:variables:error: requires 1 argument"},
+    };
+    for (const bool precise : {false, true}) {
+        for (const auto& [text, message] : cases) {
+            expectError(evaluate(text, precise), MXErrorCodeInvalidArgumentCount, message, utf8(text));
+        }
+    }
+}
+
+using Wrapper = MXExpressionPtr (*)(const MXExpressionPtr&, const MXMathEvaluator*, MXError*);
+
+// In degree mode dtor and rtod wrap what they are given, unless it is already their own call.
+TEST(AngleWrappers, WrapOnlyInDegreeModeAndNeverTwice) {
+    const struct {
+        Wrapper wrapper;
+        MXExpressionPtr expression;
+        bool degrees;
+        std::u16string expected;  // empty: the very same node comes back
+    } cases[] = {
+        {&mxcalc::detail::MXDTOR, var(u"x"), false, u""},
+        {&mxcalc::detail::MXDTOR, var(u"x"), true, u"dtor($x)"},
+        {&mxcalc::detail::MXDTOR, fn(u"DTOR", {var(u"x")}), true, u""},
+        {&mxcalc::detail::MXDTOR, fn(u"rtod", {var(u"x")}), true, u"dtor(rtod($x))"},
+        {&mxcalc::detail::MXRTOD, num(1.5707963267948966), true, u"rtod(1.5707963267948966)"},
+        {&mxcalc::detail::MXRTOD, fn(u"rtod", {num(1)}), true, u""},
+    };
+    for (const auto& c : cases) {
+        MXMathEvaluator evaluator;
+        if (c.degrees) evaluator.setAngleMeasurementMode(Degrees);
+        MXError error;
+        const MXExpressionPtr result = c.wrapper(c.expression, &evaluator, &error);
+        SCOPED_TRACE(utf8(c.expression->description()));
+        ASSERT_NE(result, nullptr);
+        EXPECT_TRUE(error.isEmpty());
+        if (c.expected.empty()) {
+            EXPECT_EQ(result, c.expression);
+        } else {
+            EXPECT_EQ(utf8(result->description()), utf8(c.expected));
+            EXPECT_EQ(result->arguments().at(0), c.expression);
+            EXPECT_EQ(c.expression->parentExpression(), result);
+        }
+    }
+    // Without an evaluator, radians.
+    EXPECT_EQ(mxcalc::detail::MXDTOR(var(u"x"), nullptr, nullptr)->description(), u"$x");
+}
+
+}  // namespace
