@@ -90,9 +90,9 @@ TEST_F(StoredValues, NthrootLeavesAFlagOtherThanOneAlone) {
 }
 
 // One byte through a pipe, for taking turns with the child process.
-void passTurn(int fd) {
+bool passTurn(int fd) {
     const char byte = 1;
-    ASSERT_EQ(write(fd, &byte, 1), 1);
+    return write(fd, &byte, 1) == 1;
 }
 
 bool await(int fd) {
@@ -110,8 +110,7 @@ constexpr double kLastValue = -1;
     bool written = true;
     for (int turn = 1; turn <= kTurns; ++turn) {
         written = store.setDouble(turn, kVariableKey) && written;
-        const char byte = 1;
-        if (write(toParent, &byte, 1) != 1 || !await(fromParent)) _exit(2);
+        if (!passTurn(toParent) || !await(fromParent)) _exit(2);
     }
     for (int value = kTurns + 1; value <= kTurns + kFreeWrites; ++value) {
         written = store.setDouble(value, kVariableKey) && written;
@@ -135,7 +134,7 @@ TEST_F(StoredValues, VarxSeesWhatAnotherProcessWrites) {
     for (int turn = 1; turn <= kTurns; ++turn) {
         ASSERT_TRUE(await(toParent[0]));
         EXPECT_EQ(varx(), turn);
-        passTurn(fromParent[1]);
+        ASSERT_TRUE(passTurn(fromParent[1]));
     }
     // Running side by side: every read is a value that was written, until the last one.
     std::set<double> seen;
