@@ -98,7 +98,8 @@ TEST(Trigonometry, FlushesExactValuesAndDomainsInBothPrecisions) {
 TEST(Trigonometry, ComputesInDegreesInBothPrecisions) {
     const BothCase cases[] = {
         {u"sin(180)", 0, "0"}, {u"sin(30)", 0.5, "0.5", 1e-15}, {u"sin(dtor(30))", 0.5, "0.5", 1e-15},
-        {u"sin(30°)", 0.5, nullptr, 1e-15}, {u"sin(30º)", 0.5, nullptr, 1e-15}, {u"cos(pi)", std::cos(pi / 180 * pi), nullptr},
+        {u"sin(30°)", 0.5, nullptr, 1e-15}, {u"sin(30º)", 0.5, nullptr, 1e-15},
+        {u"cos(pi)", std::cos(pi / 180 * pi), nullptr},
         {u"asin(1)", 90, "90", 1e-15}, {u"acotan(-1)", 135, nullptr}, {u"crd(180)", 2, "2", 1e-15},
         {u"dtor(180)", pi, nullptr}, {u"rtod(pi)", 180, nullptr},
     };
@@ -118,7 +119,9 @@ TEST(Trigonometry, TangentAtThePoleIsTheDecimalNotANumber) {
     EXPECT_GT(std::fabs(evaluate(u"tan(3*pi_2)").value->doubleValue()), 1e15);
     expectDecimal(u"tan(3*pi_2)", "NaN");
     expectValue({u"tan(90)", Decimal, notANumber}, false, Degrees);
-    for (const char16_t* text : {u"tan(-90)", u"tan(270)"}) expectDecimal(text, "NaN", decimal_test::kExactDigits, Degrees);
+    for (const char16_t* text : {u"tan(-90)", u"tan(270)"}) {
+        expectDecimal(text, "NaN", decimal_test::kExactDigits, Degrees);
+    }
 }
 
 // Zeros that are not flushed: what is left is below the last digit of 1.
