@@ -3,9 +3,6 @@
 // left to the mpmath accuracy test.
 #include <gtest/gtest.h>
 
-#include <thread>
-#include <vector>
-
 #include "tests/support/decimal_agreement.h"
 
 namespace {
@@ -84,17 +81,6 @@ TEST(DecimalHelpers, SignsInversesAndPredicates) {
     EXPECT_FALSE(MXDecimalIsProbablyEqual(D("1"), D("1.0000000000000000000000000000000000001")));
     EXPECT_TRUE(MXDecimalIsProbablyEqual(D("1e-70"), D("2e-70")));
     EXPECT_FALSE(MXDecimalIsProbablyEqual(MXDecimalNAN(), MXDecimalNAN()));
-}
-
-TEST(DecimalConstants, FirstUseFromManyThreadsGivesOneValue) {
-    std::vector<std::string> seen(8);
-    std::vector<std::thread> threads;
-    for (size_t i = 0; i < seen.size(); ++i) {
-        threads.emplace_back([&seen, i] { seen[i] = text(MXDecimalLog10e()) + text(MXDecimal2Pi()); });
-    }
-    for (auto& thread : threads) thread.join();
-    for (const std::string& value : seen) EXPECT_EQ(value, seen.front());
-    EXPECT_EQ(seen.front().substr(0, 6), "0.4342");
 }
 
 // Integer exponents exact, other results exact where they are short, the ends of the range,
@@ -185,30 +171,11 @@ INSTANTIATE_TEST_SUITE_P(CircularAndHyperbolic, DecimalValue, testing::Values(
     Case{"asech", MXDecimalAsech, "1e-128", "295.42403908379779286372013832105679514", 36},
     Case{"acsch", MXDecimalAcsch, "1e-100", "230.95165647996451371121637758989459733", 36}));
 
-INSTANTIATE_TEST_SUITE_P(OutsideDomain, DecimalValue, testing::Values(
-    Case{"asin", MXDecimalAsin, "1.5", "NaN"},
-    Case{"acos", MXDecimalAcos, "-1.0000000000000000000000000000000000001", "NaN"},
-    Case{"asec", MXDecimalAsec, "0.5", "NaN"}, Case{"asec", MXDecimalAsec, "0", "NaN"},
-    Case{"acsc", MXDecimalAcsc, "-0.5", "NaN"}, Case{"atanh", MXDecimalAtanh, "1", "NaN"},
-    Case{"atanh", MXDecimalAtanh, "-1", "NaN"}, Case{"atanh", MXDecimalAtanh, "1.5", "NaN"},
-    Case{"acoth", MXDecimalAcoth, "1", "NaN"}, Case{"acoth", MXDecimalAcoth, "0.5", "NaN"},
-    Case{"acsch", MXDecimalAcsch, "0", "NaN"}, Case{"csch", MXDecimalCsch, "0", "NaN"},
-    Case{"coth", MXDecimalCoth, "0", "NaN"}, Case{"cot", MXDecimalCot, "0", "NaN"},
-    Case{"sin", MXDecimalSin, "1e40", "NaN"}, Case{"cos", MXDecimalCos, "-1e40", "NaN"},
-    Case{"sinh", MXDecimalSinh, "400", "NaN"}, Case{"cosh", MXDecimalCosh, "-1e100", "NaN"},
-    Case{"acosh", MXDecimalAcosh, "0.99999999999999999999999999999999999999", "NaN"},
-    Case{"asech", MXDecimalAsech, "0", "NaN"}, Case{"asech", MXDecimalAsech, "-0.5", "NaN"},
-    Case{"asech", MXDecimalAsech, "1.0000000000000000000000000000000000001", "NaN"}));
-
-// Logarithms that are integers come out exact; exp overflows to not-a-number and
-// underflows to 0.
+// Logarithms that are integers come out exact; exp underflows to 0.
 INSTANTIATE_TEST_SUITE_P(ExponentialAndLogarithms, DecimalValue, testing::Values(
     Case{"ln", MXDecimalLn, "1", "0"}, Case{"exp", MXDecimalExp, "0", "1"},
     Case{"log10", MXDecimalLog10, "1000", "3"}, Case{"log2", MXDecimalLog2, "0.125", "-3"},
-    Case{"exp", MXDecimalExp, "380", "NaN"}, Case{"exp", MXDecimalExp, "1e100", "NaN"},
-    Case{"exp", MXDecimalExp, "-300", "0"}, Case{"ln", MXDecimalLn, "0", "NaN"},
-    Case{"ln", MXDecimalLn, "-1", "NaN"}, Case{"log10", MXDecimalLog10, "-1000", "NaN"},
-    Case{"log2", MXDecimalLog2, "0", "NaN"}));
+    Case{"exp", MXDecimalExp, "-300", "0"}));
 
 // Logarithms to a base: fractions with small denominators exact, bases without logarithms.
 INSTANTIATE_TEST_SUITE_P(LogarithmsToABase, DecimalBinaryValue, testing::Values(
@@ -218,13 +185,31 @@ INSTANTIATE_TEST_SUITE_P(LogarithmsToABase, DecimalBinaryValue, testing::Values(
     BinaryCase{"log", MXDecimalLogToBase, "8", "0", "NaN"}, BinaryCase{"log", MXDecimalLogToBase, "8", "-2", "NaN"},
     BinaryCase{"log", MXDecimalLogToBase, "0", "2", "NaN"}, BinaryCase{"log", MXDecimalLogToBase, "x", "2", "NaN"}));
 
-INSTANTIATE_TEST_SUITE_P(NotANumberArgument, DecimalValue, testing::Values(
-    Case{"sin", MXDecimalSin, "x", "NaN"}, Case{"tan", MXDecimalTan, "x", "NaN"},
-    Case{"atan", MXDecimalAtan, "x", "NaN"}, Case{"acot", MXDecimalAcot, "x", "NaN"},
-    Case{"sinh", MXDecimalSinh, "x", "NaN"}, Case{"sech", MXDecimalSech, "x", "NaN"},
-    Case{"asinh", MXDecimalAsinh, "x", "NaN"}, Case{"acoth", MXDecimalAcoth, "x", "NaN"},
-    Case{"acosh", MXDecimalAcosh, "x", "NaN"}, Case{"exp", MXDecimalExp, "x", "NaN"},
-    Case{"ln", MXDecimalLn, "x", "NaN"}));
+// Arguments outside each domain, results beyond the range, and not-a-number arguments.
+TEST(DecimalFunctions, GiveNotANumberOutsideTheirDomains) {
+    const struct {
+        const char* name;
+        MXDecimalRecord (*function)(MXDecimalRecord);
+        const char* argument;
+    } cases[] = {
+        {"asin", MXDecimalAsin, "1.5"},   {"acos", MXDecimalAcos, "-1.0000000000000000000000000000000000001"},
+        {"asec", MXDecimalAsec, "0.5"},   {"asec", MXDecimalAsec, "0"},      {"acsc", MXDecimalAcsc, "-0.5"},
+        {"atanh", MXDecimalAtanh, "1"},   {"atanh", MXDecimalAtanh, "-1"},   {"atanh", MXDecimalAtanh, "1.5"},
+        {"acoth", MXDecimalAcoth, "1"},   {"acoth", MXDecimalAcoth, "0.5"},  {"acsch", MXDecimalAcsch, "0"},
+        {"csch", MXDecimalCsch, "0"},     {"coth", MXDecimalCoth, "0"},      {"cot", MXDecimalCot, "0"},
+        {"sin", MXDecimalSin, "1e40"},    {"cos", MXDecimalCos, "-1e40"},    {"sinh", MXDecimalSinh, "400"},
+        {"cosh", MXDecimalCosh, "-1e100"}, {"acosh", MXDecimalAcosh, "0.99999999999999999999999999999999999999"},
+        {"asech", MXDecimalAsech, "0"},   {"asech", MXDecimalAsech, "-0.5"},
+        {"asech", MXDecimalAsech, "1.0000000000000000000000000000000000001"},
+        {"exp", MXDecimalExp, "380"},     {"exp", MXDecimalExp, "1e100"},    {"ln", MXDecimalLn, "0"},
+        {"ln", MXDecimalLn, "-1"},        {"log10", MXDecimalLog10, "-1000"}, {"log2", MXDecimalLog2, "0"},
+        {"sin", MXDecimalSin, "x"},       {"tan", MXDecimalTan, "x"},        {"atan", MXDecimalAtan, "x"},
+        {"acot", MXDecimalAcot, "x"},     {"sinh", MXDecimalSinh, "x"},      {"sech", MXDecimalSech, "x"},
+        {"asinh", MXDecimalAsinh, "x"},   {"acoth", MXDecimalAcoth, "x"},    {"acosh", MXDecimalAcosh, "x"},
+        {"exp", MXDecimalExp, "x"},       {"ln", MXDecimalLn, "x"},
+    };
+    for (const auto& c : cases) EXPECT_TRUE(c.function(D(c.argument)).isNaN) << c.name << "(" << c.argument << ")";
+}
 
 TEST(DecimalTan, OddMultipleOfHalfPiDividesByZero) {
     for (const char* argument : {"-1.5707963267948966192313216916397514421", "4.7123889803846898576939650749192543263",

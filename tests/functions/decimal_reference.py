@@ -34,9 +34,7 @@ def either(rng):
     return rng.choice((-1, 1))
 
 
-def spread(rng, makers):
-    """COUNT distinct arguments drawn from the makers in turn, rounded to 38 digits (makers
-    of two arguments give their text "x;y" themselves)."""
+def spread(rng, makers):  # COUNT distinct arguments from the makers in turn; pairs come as "x;y"
     seen, result = set(), []
     while len(result) < COUNT:
         made = makers[len(result) % len(makers)](rng)
@@ -72,10 +70,8 @@ def up_to(largest):
     return lambda r: mpf(r.uniform(10, largest))
 
 
-def circular_extras(pole_digits):
-    """Tiny negative arguments, multiples of pi/2 (odd ones rounded to `pole_digits` digits)
-    and integers close to multiples of pi: where a reduction without enough digits of pi
-    loses the result's digits."""
+def circular_extras(pole_digits):  # where a reduction without enough digits of pi loses digits:
+    # tiny negative arguments, multiples of pi/2 (odd ones to `pole_digits` digits), integers near k pi
     multiples = [decimal_text(k * mp.pi / 2, pole_digits if k % 2 else 38)
                  for k in (1, -2, 3, 4, -7, 100, 1001, -636619)]
     return (["-1e-40", "-6.02214076e-67", "-1.5e-85"] + multiples
@@ -85,10 +81,6 @@ def circular_extras(pole_digits):
 def positive(largest_exponent):  # every size, near 1 on both sides, between 0.3 and 3
     return [lambda r: log_uniform(r, -90, largest_exponent), lambda r: near(r, 1, either(r)),
             lambda r: mpf(r.uniform(0.3, 3.2))]
-
-
-def exact_powers(base, exponents):
-    return [decimal_text(mpf(base) ** k) for k in exponents]
 
 
 def pair(x, y):
@@ -155,8 +147,8 @@ FUNCTIONS = {
     "ln": (mp.log, positive(164), ["1e-128", "9.9999999999999999999999999999999999999e164",
                                    "0.99999999999999999999999999999999999999",
                                    "1.0000000000000000000000000000000000001"]),
-    "log10": (mp.log10, positive(164), exact_powers(10, (-128, -3, 1, 3, 164))),
-    "log2": (lambda x: mp.log(x, 2), positive(164), exact_powers(2, (-54, -3, 10, 126))),
+    "log10": (mp.log10, positive(164), [decimal_text(mpf(10) ** k) for k in (-128, -3, 1, 3, 164)]),
+    "log2": (lambda x: mp.log(x, 2), positive(164), [decimal_text(mpf(2) ** k) for k in (-54, -3, 10, 126)]),
     "acosh": (mp.acosh, [lambda r: near(r, 1, 1), lambda r: mpf(r.uniform(1.001, 10)),
                          lambda r: log_uniform(r, 1, 164)], ["1"]),
     "asech": (mp.asech, [lambda r: near(r, 1, -1), lambda r: mpf(r.uniform(0.001, 0.999)),
