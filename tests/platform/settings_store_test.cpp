@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
-#include <sqlite3.h>
 
 #include <cmath>
 #include <limits>
@@ -93,34 +92,6 @@ TEST_F(SettingsStore, OwnAndSharedStoresAreSeparateFiles) {
     EXPECT_EQ(ownStore().integerForKey(u"keyboard_install"), 1);
     EXPECT_EQ(sharedStore().filePath(), folder() / "group.org.mxcalc.keyboard.sqlite");
     EXPECT_EQ(ownStore().filePath(), folder() / "standard.sqlite");
-}
-
-// A plain SQLite connection, independent of the store code, sees each write at once.
-std::optional<int64_t> readWithSqlite(const std::filesystem::path& file, const char* key) {
-    sqlite3* db = nullptr;
-    std::optional<int64_t> value;
-    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db, "SELECT value FROM settings WHERE key = ?1", -1, &statement, nullptr);
-        sqlite3_bind_text(statement, 1, key, -1, SQLITE_STATIC);
-        if (sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_type(statement, 0) == SQLITE_INTEGER) {
-            value = sqlite3_column_int64(statement, 0);
-        }
-        sqlite3_finalize(statement);
-    }
-    sqlite3_close(db);
-    return value;
-}
-
-TEST_F(SettingsStore, EachWriteIsCommittedBeforeItReturnsAndSeenByOtherStoreObjects) {
-    MXUserDefaults store = sharedStore(), reader = sharedStore();
-    for (int64_t value : {1, 999}) {
-        ASSERT_TRUE(store.setInteger(value, u"keyboard_install"));
-        EXPECT_EQ(readWithSqlite(store.filePath(), "keyboard_install"), value);
-        EXPECT_EQ(reader.integerForKey(u"keyboard_install"), value);
-    }
-    ASSERT_TRUE(store.removeObjectForKey(u"keyboard_install"));
-    EXPECT_EQ(readWithSqlite(store.filePath(), "keyboard_install"), std::nullopt);
 }
 
 TEST(SettingsSuiteName, NamesThatCannotBeFileNamesAreRejected) {

@@ -61,19 +61,6 @@ TEST(HeadlessSlider, KeepsTheValueInRangeAndTheThumbAtItsPlace) {
     }
 }
 
-TEST(HeadlessSlider, RangeChangesPullTheValueAndTheOtherEnd) {
-    MXSlider slider;
-    slider.setMaximumValue(13);
-    slider.setValue(10);
-    slider.setMaximumValue(5);
-    EXPECT_EQ(slider.value(), 5);
-    slider.setMinimumValue(8);
-    EXPECT_EQ(slider.maximumValue(), 8);
-    EXPECT_EQ(slider.value(), 8);
-    slider.setMaximumValue(NAN);
-    EXPECT_EQ(slider.maximumValue(), 8);
-}
-
 TEST(AffineTransform, ConcatenationAppliesTheFirstThenTheSecond) {
     const MXAffineTransform moveThenScale =
         MXAffineTransform::translation(14, -22).concat(MXAffineTransform::scale(0.5, 0.5));
