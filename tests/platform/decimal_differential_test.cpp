@@ -2,10 +2,10 @@
 // vectors (100,000 per operation) into a pipe and every one is checked here.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -109,18 +109,14 @@ TEST(DecimalDifferential, FromString) {
 TEST(DecimalDifferential, ToDouble) {
     checkVectors("todouble", 2, [](const Fields& f) {
         const double d = MXDecimalRecordToDouble(decimal_test::ref(f[0]));
-        uint64_t bits;
-        std::memcpy(&bits, &d, sizeof bits);
-        const bool holds = f[1] == "nan" ? std::isnan(d) : bits == std::stoull(f[1], nullptr, 16);
-        return holds ? std::string() : std::to_string(bits);
+        const bool holds = f[1] == "nan" ? std::isnan(d) : std::bit_cast<uint64_t>(d) == std::stoull(f[1], nullptr, 16);
+        return holds ? std::string() : std::to_string(d);
     });
 }
 
 TEST(DecimalDifferential, FromDouble) {
     checkVectors("fromdouble", 2, [](const Fields& f) {
-        const uint64_t bits = std::stoull(f[0], nullptr, 16);
-        double d;
-        std::memcpy(&d, &bits, sizeof d);
+        const double d = std::bit_cast<double>(uint64_t(std::stoull(f[0], nullptr, 16)));
         return differs(MXDecimalRecordFromDouble(d), 0, f[1], "0");
     });
 }

@@ -3,25 +3,16 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <fstream>
 #include <vector>
 
 #include "platform/log/MXLog.h"
 #include "platform/settings/MXUserDefaults.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {
 
 using DamagedStore = TemporarySettingsFolder;
-
-void writeFile(const std::filesystem::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::string readFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // The bytes of a valid store holding two entries, cut to `length` bytes.
 std::string validStoreBytes(const MXUserDefaults& store, size_t length) {
@@ -96,7 +87,6 @@ INSTANTIATE_TEST_SUITE_P(
     Files, DamagedStoreFile,
     ::testing::Values(DamageCase{"Empty", [](const MXUserDefaults&) { return std::string(); }},
                       DamageCase{"Garbage", [](const MXUserDefaults&) { return std::string(3000, '\x5a'); }},
-                      DamageCase{"TextFile", [](const MXUserDefaults&) { return std::string("saveINTMAX=7\n"); }},
                       DamageCase{"HeaderOnly", [](const MXUserDefaults& store) { return validStoreBytes(store, 100); }},
                       DamageCase{"Truncated", [](const MXUserDefaults& store) { return validStoreBytes(store, 5000); }},
                       DamageCase{"PagesOverwritten",

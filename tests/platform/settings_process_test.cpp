@@ -5,12 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
 #include <string>
 
 #include "platform/settings/MXSettingsConnection.h"
 #include "platform/settings/MXUserDefaults.h"
 #include "platform/text/MXText.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {
@@ -78,17 +78,12 @@ TEST_F(SettingsFromTwoProcesses, ConcurrentWritersLoseNothing) {
     EXPECT_EQ(store.dictionaryRepresentation().size(), 2u * kWrites);
 }
 
-std::string fileBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // A store locked by another process past the wait is busy, and neither read as damaged
 // nor changed.
 TEST_F(SettingsFromTwoProcesses, StoreLockedByAnotherProcessIsBusyAndUntouched) {
     MXUserDefaults store(MXAppGroupIdentifier);
     ASSERT_TRUE(store.setInteger(7, u"keyboard_install"));
-    const std::string before = fileBytes(store.filePath());
+    const std::string before = readFile(store.filePath());
     int locked[2], release[2];
     ASSERT_EQ(pipe(locked), 0);
     ASSERT_EQ(pipe(release), 0);
@@ -113,7 +108,7 @@ TEST_F(SettingsFromTwoProcesses, StoreLockedByAnotherProcessIsBusyAndUntouched) 
     EXPECT_FALSE(store.setInteger(8, u"keyboard_install"));
     EXPECT_FALSE(store.removeObjectForKey(u"keyboard_install"));
     mxcalc::detail::MXSettingsSetBusyWait(std::chrono::seconds(5));
-    EXPECT_EQ(fileBytes(store.filePath()), before);
+    EXPECT_EQ(readFile(store.filePath()), before);
 
     (void)!write(release[1], &signal, 1);
     EXPECT_EQ(exitStatusOf(child), 0);

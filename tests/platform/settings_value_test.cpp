@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 #include "platform/settings/MXSettingsValue.h"
@@ -46,13 +45,6 @@ TEST(SettingsValue, NaNDoubleReadsAsZeroIntegerAndNanText) {
     EXPECT_EQ(MXSettingsIntegerValue(value), 0);
     EXPECT_TRUE(std::isnan(MXSettingsDoubleValue(value)));
     EXPECT_EQ(MXSettingsTextValue(value), u"nan");
-}
-
-TEST(SettingsValue, ShortestDoubleTextReadsBackExactly) {
-    for (double value : {0.1 + 0.2, 1.0 / 3.0, 123456789.125, 5e-324, 1.7976931348623157e308}) {
-        std::string text = MXShortestDoubleText(value);
-        EXPECT_EQ(std::strtod(text.c_str(), nullptr), value) << text;
-    }
 }
 
 }  // namespace
