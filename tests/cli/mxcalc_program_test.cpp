@@ -171,8 +171,6 @@ TEST_F(MxcalcProgram, SettingsCommand) {
         {"--settings " + other + " settings get saveINTMAX", "", "5\n", 0},
         {"settings get saveINTMAX --shared --settings " + other, "", "\n", 0},
         {"settings get saveINTMAX", "", "\n", 0},
-        {"--settings " + other + " settings set varXvalue 0.25 --shared", "", "", 0},
-        {"--settings " + other + " settings get varXvalue --shared", "", "0.25\n", 0},
         {"--settings " + other + " settings set saveINTMAX seven", "", "", 1},
         {"settings set saveCustomFunc 'sq~~$1*$1'", "", "", 0},
         {settingsOption() + "settings get saveCustomFunc", "", "sq~~$1*$1\n", 0},

@@ -109,13 +109,10 @@ bool IBusTestClient::sendKey(guint keyval, guint state, bool* used) {
 
 bool IBusTestClient::type(std::string_view keys) {
     while (!keys.empty()) {
-        size_t length = 1;
-        std::string_view name = keys.substr(0, 1);
-        if (keys.front() == '{') {
-            length = keys.find('}') + 1;
-            if (length == 0) return false;
-            name = keys.substr(1, length - 2);
-        }
+        // One character, or a name in braces (no closing brace makes the length 0).
+        const size_t length = keys.front() == '{' ? keys.find('}') + 1 : 1;
+        if (length == 0) return false;
+        const std::string_view name = length == 1 ? keys.substr(0, 1) : keys.substr(1, length - 2);
         keys.remove_prefix(length);
         if (!typeNamed(name)) return false;
     }
