@@ -55,6 +55,7 @@ struct KeysCase {
 const KeysCase kKeysCases[] = {
     {.keys = "2+3 ", .output = "5", .document = "5", .canType = false},
     {.keys = "2*4", .output = "", .document = "", .auxiliary = "2*4 = 8", .preedit = "2*4", .canType = false},
+    {.keys = "9/2{Return}", .output = "4.5|\n", .document = "4.5\n", .canType = false},
     {.keys = "hi 2/3 ", .output = "h|i| |2|/|3| = 0.67", .document = "hi 2/3 = 0.67", .precision = 2},
     {.keys = "2+35{BackSpace}", .output = "2|+|3|5|<del>", .document = "2+3", .auxiliary = "2+3 = 5"},
     {.keys = "2+35{BackSpace} ", .output = "2|+|3|5|<BackSpace>| = 5", .document = "2+3 = 5", .surroundingText = false},

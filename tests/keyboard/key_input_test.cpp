@@ -1,5 +1,5 @@
 // Keys tapped on the loaded keyboard: the text each inserts in degree and radian mode, the
-// shift key, the mode keys, held backspace, the globe key, the precision slider.
+// shift key, held backspace, the globe key, the precision slider.
 #include <tuple>
 
 #include "tests/support/keyboard_fixture.h"
@@ -40,33 +40,6 @@ TEST_F(KeyboardTest, ShiftTogglesRadiansWithItsImageAndClicks) {
                   u"shift_" + MXIntegerText(status) + u".png");
     }
     EXPECT_EQ(keyboard_.host().playedSounds(), std::vector<uint32_t>(2, kKeyClick));
-}
-
-TEST_F(KeyboardTest, ModeKeysShowTheirRowsAndRetagTheModeKeys) {
-    load();
-    const KeyboardViews& views = keyboard_.views();
-    const MXView* rows[] = {views.numbersRow1View.get(), views.numbersRow2View.get(), views.symbolsRow1View.get(),
-                            views.symbolsRow2View.get(), views.numbersSymbolsRow3View.get()};
-    // Key, rows shown (numbers 1 and 2, symbols 1 and 2, the shared third), then the third and
-    // fourth row's mode keys: tag, enabled, image.
-    const std::tuple<std::u16string_view, std::string_view, int64_t, bool, std::u16string_view, int64_t,
-                     std::u16string_view>
-        steps[] = {
-            {u"switchModeRow4Button", "11001", 2, false, u"symbols.png", 0, u"abc.png"},
-            {u"f(x)", "00111", 1, true, u"shift_2.png", 0, u"abc.png"},
-            {u"switchModeRow4Button", "00000", 1, true, u"shift_2.png", 1, u"shift_2.png"},
-        };
-    for (const auto& [key, shown, row3Tag, row3Enabled, row3Image, row4Tag, row4Image] : steps) {
-        tap({key});
-        for (size_t row = 0; row < std::size(rows); ++row)
-            EXPECT_EQ(rows[row]->isHidden(), shown[row] == '0') << MXToUtf8(std::u16string(key)) << " " << row;
-        EXPECT_EQ(views.switchModeRow3Button->tag(), row3Tag);
-        EXPECT_EQ(views.switchModeRow3Button->isEnabled(), row3Enabled);
-        EXPECT_EQ(views.switchModeRow3Button->imageForState(MXControlState::Normal)->name, row3Image);
-        EXPECT_EQ(views.switchModeRow4Button->tag(), row4Tag);
-        EXPECT_EQ(views.switchModeRow4Button->imageForState(MXControlState::Normal)->name, row4Image);
-    }
-    EXPECT_TRUE(keyboard_.host().playedSounds().empty());
 }
 
 // Held backspace deletes after 0.4 s; moving the touch stops the repeat after the pending

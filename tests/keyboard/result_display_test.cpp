@@ -26,17 +26,6 @@ const DisplayCase kNothing[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Nothing, KeyboardResultDisplay, testing::ValuesIn(kNothing));
 
-TEST_F(KeyboardTest, ProcessStringScrollsToTheLastCharacter) {
-    controller().processString(u"");
-    EXPECT_FALSE(keyboard_.resultsLabel().lastScrolledRange().has_value());
-    EXPECT_EQ(keyboard_.spaceTitle(), u"");
-    controller().processString(u"12");
-    EXPECT_EQ(keyboard_.resultsLabel().lastScrolledRange(), (std::pair<size_t, size_t>{1, 1}));
-    controller().processString(u"");
-    EXPECT_EQ(keyboard_.resultsLabel().text(), u"12");
-    EXPECT_EQ(keyboard_.spaceTitle(), u" = 12");
-}
-
 TEST_F(KeyboardTest, TheEvaluatorIsKeptOnlyWhileTheTextCallsATrigonometricFunction) {
     const auto& operators = MXMathOperatorSet::defaultOperatorSet();
     ASSERT_EQ(shown(u"sin(0)"), u" = 0");
