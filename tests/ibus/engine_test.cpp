@@ -37,47 +37,42 @@ std::string joined(const std::vector<std::string>& parts) {
     return all;
 }
 
+// The application's capabilities and the engine's properties default to the usual ones.
 struct KeysCase {
-    const char* name;
-    bool surroundingText;
-    bool canType;
-    bool radians;
-    int precision;
     const char* keys;
     const char* output;
     const char* document;
-    const char* auxiliary;
-    const char* preedit;
+    const char* auxiliary = "";
+    const char* preedit = "";
+    bool surroundingText = true;
+    bool canType = true;
+    bool radians = false;
+    int precision = 11;
 };
 
 // Output: commits, "<del>" a deletion through the surrounding text, "<BackSpace>" a
 // forwarded BackSpace, "<pass:Key>" a key the engine left to the application.
 const KeysCase kKeysCases[] = {
-    {"typing into the host off", true, false, false, 11, "2+3 ", "5", "5", "", ""},
-    {"off: expression as preedit", true, false, false, 11, "2*4", "", "", "2*4 = 8", "2*4"},
-    {"word, space, sum", true, true, false, 11, "hi 2+3 ", "h|i| |2|+|3| = 5", "hi 2+3 = 5", "", ""},
-    {"backspace by surrounding text", true, true, false, 11, "2+35{BackSpace}", "2|+|3|5|<del>", "2+3", "2+3 = 5",
-     ""},
-    {"backspace forwarded", false, true, false, 11, "2+35{BackSpace} ", "2|+|3|5|<BackSpace>| = 5", "2+3 = 5", "",
-     ""},
-    {"backspace without expression", true, true, false, 11, "2 {BackSpace}", "2| = 2|<pass:BackSpace>", "2 = ", "",
-     ""},
-    {"sin( in degrees", true, true, false, 11, "sin(30 ", "s|i|n|<del>|<del>|<del>|sind(|3|0|)| = 0.5",
-     "sind(30) = 0.5", "", ""},
-    {"cos( in radians", true, true, true, 11, "cos(0)", "c|o|s|(|0|)", "cos(0)", "cos(0) = 1", ""},
-    {"precision", true, true, false, 2, "2/3 ", "2|/|3| = 0.67", "2/3 = 0.67", "", ""},
-    {"Control and Escape pass", true, true, false, 11, "2{C-c}{Escape}3", "2|<pass:C-c>|<pass:Escape>|3", "23",
-     "23 = 23", ""},
-    {"cursor key empties", true, true, false, 11, "2+3{Left}4 ", "2|+|3|<pass:Left>|4| = 4", "2+34 = 4", "", ""},
-    {"focus and reset empty", true, true, false, 11, "2+{focus}3*{reset}4 ", "2|+|3|*|4| = 4", "2+3*4 = 4", "", ""},
-    {"return", true, true, false, 11, "hi{Return}2+3{Return}", "h|i|<pass:Return>|2|+|3| = 5|\n",
-     "hi\n2+3 = 5\n", "", ""},
+    {.keys = "2+3 ", .output = "5", .document = "5", .canType = false},
+    {.keys = "2*4", .output = "", .document = "", .auxiliary = "2*4 = 8", .preedit = "2*4", .canType = false},
+    {.keys = "9/2{Return}", .output = "4.5|\n", .document = "4.5\n", .canType = false},
+    {.keys = "hi 2/3 ", .output = "h|i| |2|/|3| = 0.67", .document = "hi 2/3 = 0.67", .precision = 2},
+    {.keys = "2+35{BackSpace}", .output = "2|+|3|5|<del>", .document = "2+3", .auxiliary = "2+3 = 5"},
+    {.keys = "2+35{BackSpace} ", .output = "2|+|3|5|<BackSpace>| = 5", .document = "2+3 = 5", .surroundingText = false},
+    {.keys = "2 {BackSpace}", .output = "2| = 2|<pass:BackSpace>", .document = "2 = "},
+    {.keys = "sin(30 ", .output = "s|i|n|<del>|<del>|<del>|sind(|3|0|)| = 0.5", .document = "sind(30) = 0.5"},
+    {.keys = "cos(0)", .output = "c|o|s|(|0|)", .document = "cos(0)", .auxiliary = "cos(0) = 1", .radians = true},
+    {.keys = "2{C-c}{Escape}3", .output = "2|<pass:C-c>|<pass:Escape>|3", .document = "23", .auxiliary = "23 = 23"},
+    // A cursor key, the focus leaving and the application's reset each empty the expression.
+    {.keys = "2+3{Left}4*{focus}5-{reset}6 ", .output = "2|+|3|<pass:Left>|4|*|5|-|6| = 6",
+     .document = "2+34*5-6 = 6"},
+    {.keys = "hi{Return}2+3{Return}", .output = "h|i|<pass:Return>|2|+|3| = 5|\n", .document = "hi\n2+3 = 5\n"},
 };
 
 TEST_F(IBusEngineTest, KeysReachDocumentAndDisplay) {
     const MXUserDefaults& store = MXUserDefaults::standardUserDefaults();
     for (const KeysCase& row : kKeysCases) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(row.keys);
         auto client = focusedClient(row.surroundingText);
         client->activateProperty("mxcalc.radians", row.radians);
         client->activateProperty("mxcalc.type-into-application", row.canType);

@@ -1,16 +1,13 @@
 #include "ibus_test_client.h"
 
+#include <optional>
+
 namespace {
 
 constexpr const char* kEngine = "mxcalc";
 constexpr gint kKeyTimeoutMs = 5000;
 
 std::string textOf(IBusText* text) { return text ? ibus_text_get_text(text) : ""; }
-
-struct KeyAnswer {
-    bool done = false;
-    bool used = false;
-};
 
 }  // namespace
 
@@ -95,32 +92,27 @@ bool IBusTestClient::focus() {
     return focusedBefore_;
 }
 
-void IBusTestClient::focusOut() { ibus_input_context_focus_out(context_); }
-
 bool IBusTestClient::sendKey(guint keyval, guint state, bool* used) {
-    KeyAnswer answer;
+    // Whether the engine used the key, once it answered.
+    std::optional<bool> answer;
     ibus_input_context_process_key_event_async(
         context_, keyval, 0, state, kKeyTimeoutMs, nullptr,
         [](GObject* source, GAsyncResult* result, gpointer data) {
-            auto* answer = static_cast<KeyAnswer*>(data);
-            answer->used = ibus_input_context_process_key_event_async_finish(IBUS_INPUT_CONTEXT(source), result, nullptr);
-            answer->done = true;
+            *static_cast<std::optional<bool>*>(data) =
+                ibus_input_context_process_key_event_async_finish(IBUS_INPUT_CONTEXT(source), result, nullptr);
         },
         &answer);
-    const bool answered = waitFor([&answer] { return answer.done; });
-    if (used) *used = answer.used;
+    const bool answered = waitFor([&answer] { return answer.has_value(); });
+    if (used) *used = answer.value_or(false);
     return answered;
 }
 
 bool IBusTestClient::type(std::string_view keys) {
     while (!keys.empty()) {
-        size_t length = 1;
-        std::string_view name = keys.substr(0, 1);
-        if (keys.front() == '{') {
-            length = keys.find('}') + 1;
-            if (length == 0) return false;
-            name = keys.substr(1, length - 2);
-        }
+        // One character, or a name in braces (no closing brace makes the length 0).
+        const size_t length = keys.front() == '{' ? keys.find('}') + 1 : 1;
+        if (length == 0) return false;
+        const std::string_view name = length == 1 ? keys.substr(0, 1) : keys.substr(1, length - 2);
         keys.remove_prefix(length);
         if (!typeNamed(name)) return false;
     }
@@ -129,7 +121,7 @@ bool IBusTestClient::type(std::string_view keys) {
 
 bool IBusTestClient::typeNamed(std::string_view name) {
     if (name == "focus") {
-        focusOut();
+        ibus_input_context_focus_out(context_);
         return focus();
     }
     if (name == "reset") {

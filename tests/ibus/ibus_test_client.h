@@ -22,7 +22,6 @@ public:
     static bool selectEngine(IBusBus* bus);
     // Focuses the context and waits until the calculator engine serves it; false on timeout.
     bool focus();
-    void focusOut();
     // Presses and releases each key: characters as they are, named keys in braces ("{Left}",
     // "{C-c}" with Control), "{focus}" for focus leaving and coming back, "{reset}" for the
     // application's reset (a mouse click). False when a key got no answer in time.

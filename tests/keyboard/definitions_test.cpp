@@ -27,48 +27,34 @@ TEST_P(KeyboardExpansion, RewritesCallsBeforeEvaluation) {
 
 const ExpansionCase kKeyboardDefinitions[] = {
     {u"", u"cosd(60)+sind(30;15)", u"(cos(dtor(60;0;0)))+(sin(dtor(30;15;0)))", u" = 1.00377397705"},
-    {u"", u"tand(45)+cotd(45)+secd(60)+cscd(30)",
-     u"(tan(dtor(45;0;0)))+(cotan(dtor(45;0;0)))+(sec(dtor(60;0;0)))+(csc(dtor(30;0;0)))", u" = 6"},
     {u"", u"sind(cosd(0)*30)", u"(sin(dtor((cos(dtor(0;0;0)))*30;0;0)))", u" = 0.5"},
-    {u"", u"rtod(asin(0.5", u"rtod(asin(0.5", u" = 30"}, {u"", u"asind(1)", u"asind(1)", u""},
-    {u"", u"2 sind(30)", u"2(sin(dtor(30;0;0)))", u" = 1"},
+    {u"", u"asind(1)", u"asind(1)", u""},
     // A call ends at its matching bracket; arguments split at ";" outside inner brackets.
-    {u"", u"sind((1+2)*10", u"(sin(dtor((1+2)*10;0;0)))", u" = 0.5"},
     {u"", u"sind((15", u"(sin(dtor((15);0;0)))", u" = 0.2588190451"},
     {u"", u"sind(max(1;30);0)", u"(sin(dtor(max(1;30);0;0)))", u" = 0.5"},
-    {u"sq~~$1*$1", u"sq((1+2))", u"((1+2)*(1+2))", u" = 9"},
 };
 INSTANTIATE_TEST_SUITE_P(KeyboardDefinitions, KeyboardExpansion, testing::ValuesIn(kKeyboardDefinitions));
 
 const ExpansionCase kUserDefinitions[] = {
-    {u"sq~~$1*$1", u"sq(3;4)", u"(3*3)", u" = 9"}, {u"sq~~$1*$1", u"sq(2)+sq(3)", u"(2*2)+(3*3)", u" = 13"},
+    {u"sq~~$1*$1", u"sq(2)+sq(3)", u"(2*2)+(3*3)", u" = 13"}, {u"f~~$1+$2", u"f($2;5)", u"(5+5)", u" = 10"},
     {u"km~~1000", u"km(5)", u"(5(1000))", u" = 5,000"}, {u"km~~1000", u"km(-5)", u"(1000)", u" = 1,000"},
-    {u"p~~$1+$2+$3", u"p(1)", u"(1+0+0)", u" = 1"}, {u"ten~~$10", u"ten(7)", u"(70)", u" = 70"},
+    {u"p~~2*$1+$2+$3", u"p(1)", u"(2*1+0+0)", u" = 2"}, {u"ten~~$10", u"ten(7)", u"(70)", u" = 70"},
     {u"f~~sind($1)", u"f(30)", u"((sin(dtor(30;0;0))))", u" = 0.5"}, {u"a~~1~|~b~~2", u"a()+b()", u"(1)+(2)", u" = 3"},
     {u"n~~5", u"2n(3)", u"2(3(5))", u" = 30"}, {u"n~~5", u"x_n(3)+sin(0)", u"x_n(3)+sin(0)", u""},
     {u"~|~sq~~$1*$1~|~", u"sq(4)", u"(4*4)", u" = 16"}, {u"~~5", u"(2)", u"(2)", u" = 2"},
-    {u"Sq~~$1*$1", u"sq(3)", u"sq(3)", u""},
     // Names that read their argument as a number in another base.
-    {u"bin~~x", u"bin(1011)", u"(11)", u" = 11"}, {u"oct~~x", u"oct(777)", u"(511)", u" = 511"},
-    {u"oct2dec~~x", u"oct2dec(17)", u"(15)", u" = 15"}, {u"hex~~x", u"hex(ff)", u"(255)", u" = 255"},
-    {u"hex2dec~~x", u"hex2dec(0x10)", u"(16)", u" = 16"}, {u"bin2dec~~x", u"bin2dec(1012)", u"(5)", u" = 5"},
-    {u"bin~~1", u"bin(101)", u"(101(5))", u" = 505"}, {u"HEX~~7", u"HEX(ff)", u"(7)", u" = 7"},
+    {u"bin~~x", u"bin(1011)", u"(11)", u" = 11"}, {u"bin2dec~~x", u"bin2dec(1012)", u"(5)", u" = 5"},
+    {u"oct~~x", u"oct(777)", u"(511)", u" = 511"}, {u"oct2dec~~x", u"oct2dec(17)", u"(15)", u" = 15"},
+    {u"hex~~x", u"hex(ff)", u"(255)", u" = 255"}, {u"hex2dec~~x", u"hex2dec(0x10)", u"(16)", u" = 16"},
+    {u"bin~~1", u"bin(101)", u"(101(5))", u" = 505"},
 };
 INSTANTIATE_TEST_SUITE_P(UserDefinitions, KeyboardExpansion, testing::ValuesIn(kUserDefinitions));
 
 TEST_F(KeyboardTest, WithoutUserDefinitionsOnlyTheKeyboardsApply) {
-    EXPECT_EQ(mxcalc::detail::keyboardDefinitions().size(), 6u);
     EXPECT_EQ(shown(u"sq(3)+sind(30)"), u"");
     EXPECT_EQ(controller().currentEvalString(), u"sq(3)+(sin(dtor(30;0;0)))");
     setDefinitions(u"");
     EXPECT_EQ(shown(u"sind(30)"), u" = 0.5");
-}
-
-TEST_F(KeyboardTest, ADefinitionChangeAppliesAtTheNextEvaluation) {
-    setDefinitions(u"f~~2*$1");
-    EXPECT_EQ(shown(u"f(4)"), u" = 8");
-    setDefinitions(u"f~~3*$1");
-    EXPECT_EQ(shown(u"f(4)"), u" = 12");
 }
 
 // The expansion fails with one log line and leaves the text partly expanded.
@@ -109,12 +95,6 @@ TEST_F(KeyboardTest, ExpansionThatWouldGrowWithoutBoundStops) {
     EXPECT_EQ(shown(call + u"1)"), u"");
     EXPECT_LE(controller().currentEvalString().size(), mxcalc::detail::kKeyboardMaximumExpandedLength);
     expectOneExpansionLog(log);
-}
-
-TEST_F(KeyboardTest, PlaceholdersInTheArgumentsAreFilledInTurn) {
-    setDefinitions(u"f~~$1+$2");
-    EXPECT_EQ(shown(u"f($2;5)"), u" = 10");
-    EXPECT_EQ(controller().currentEvalString(), u"(5+5)");
 }
 
 }  // namespace
