@@ -22,25 +22,18 @@ TEST(EvaluatorSubstitutions, EachValueKindGivesANumberUnderItsExactName) {
     expectShown(evaluator, {{u"$x", "error 14: unable to resolve variable: $x"}, {u"$X", "2"}}, &upper);
 }
 
-TEST(EvaluatorSubstitutions, NumbersComeBackAsStored) {
+TEST(EvaluatorSubstitutions, NumbersComeBackInTheKindStored) {
     MXMathEvaluator evaluator;
-    const MXNumber decimalTwo = MXNumber::numberWithDecimal(MXDecimalRecordFromString(std::u16string_view(u"2.5")));
-    const MXSubstitutions substitutions{{u"d", decimalTwo}, {u"i", MXNumber::numberWithLongLong(7)}};
-    const std::pair<MXExpressionPtr, MXNumberKind> cases[] = {
-        {var(u"d"), MXNumberKind::Decimal}, {var(u"i"), MXNumberKind::Int64}, {dec(u"1.25"), MXNumberKind::Decimal}};
-    for (const auto& [tree, kind] : cases) {
-        const Outcome outcome = evaluateTree(evaluator, tree, &substitutions);
-        ASSERT_TRUE(outcome.value.has_value()) << utf8(tree->description());
-        EXPECT_EQ(outcome.value->kind(), kind) << utf8(tree->description());
-    }
+    const MXNumber decimal = MXNumber::numberWithDecimal(MXDecimalRecordFromString(std::u16string_view(u"2.5")));
+    const MXSubstitutions substitutions{{u"d", decimal}, {u"i", MXNumber::numberWithLongLong(7)}};
+    EXPECT_EQ(evaluateTree(evaluator, var(u"d"), &substitutions).value->kind(), MXNumberKind::Decimal);
+    EXPECT_EQ(evaluateTree(evaluator, var(u"i"), &substitutions).value->kind(), MXNumberKind::Int64);
 }
 
 TEST(EvaluatorVariableResolver, AnswersWhatSubstitutionsLack) {
     MXMathEvaluator evaluator;
     EXPECT_TRUE(std::holds_alternative<std::monostate>(evaluator.variableWithName(u"a")));
-    std::vector<std::u16string> asked;
-    evaluator.setVariableResolver([&asked](const std::u16string& name) -> MXValue {
-        asked.push_back(name);
+    evaluator.setVariableResolver([](const std::u16string& name) -> MXValue {
         if (name == u"a") return MXNumber(5.0);
         if (name == u"b") return std::u16string(u"$a*2");
         if (name == u"c") return fn(u"add", {var(u"a"), num(1)});
@@ -50,7 +43,6 @@ TEST(EvaluatorVariableResolver, AnswersWhatSubstitutionsLack) {
     expectShown(evaluator, {{u"$a", "1"}}, &substitutions);
     expectShown(evaluator,
                 {{u"$a", "5"}, {u"$b", "10"}, {u"$c", "6"}, {u"$Q", "error 14: unable to resolve variable: $Q"}});
-    EXPECT_EQ(asked.back(), u"Q");
     EXPECT_TRUE(std::holds_alternative<MXNumber>(evaluator.variableWithName(u"a")));
 }
 

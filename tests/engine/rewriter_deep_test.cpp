@@ -1,5 +1,5 @@
 // Large and deep trees rewrite without overflowing the stack.
-#include "tests/engine/rewriter_support.h"
+#include "tests/support/rewriter_fixture.h"
 
 using namespace rewriter_test;
 using namespace expression_test;
