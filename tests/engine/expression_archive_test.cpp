@@ -18,7 +18,8 @@ std::vector<MXExpressionPtr> archivedTrees() {
     using limits = std::numeric_limits<double>;
     return {
         num(0.1), num(-0.0), num(limits::infinity()), num(std::nan("")), dec(u"-123.456"),
-        dec(u"1234567890123456789012345678901234.5678"), numberNode(MXNumber::numberWithDecimal(MXDecimalRecord::notANumber())),
+        dec(u"1234567890123456789012345678901234.5678"),
+        numberNode(MXNumber::numberWithDecimal(MXDecimalRecord::notANumber())),
         numberNode(MXNumber::numberWithLongLong(std::numeric_limits<int64_t>::min())),
         numberNode(MXNumber::numberWithUnsignedLongLong(std::numeric_limits<uint64_t>::max())),
         numberNode(MXNumber::numberWithInt(std::numeric_limits<int32_t>::min())),
@@ -36,6 +37,7 @@ TEST(ExpressionArchive, RoundTripsExactly) {
         EXPECT_TRUE(restored->isEqual(*tree)) << archived;
         EXPECT_EQ(restored->description(), tree->description()) << archived;
         EXPECT_EQ(restored->archive(), archived) << "kinds, values and spellings survive";
+        EXPECT_TRUE(tree->copy()->isEqual(*tree)) << archived;
     }
 }
 

@@ -87,28 +87,4 @@ TEST(ExpressionProperties, WrongKindThrows) {
     EXPECT_EQ(thrownMessage([&] { number->variable(); }), "This is not a variable expression");
 }
 
-// A node's parent is the node that adopted it last, and the link does not keep that alive.
-TEST(ExpressionParents, MostRecentAdopterIsTheParentAndTheLinkIsWeak) {
-    const MXExpressionPtr one = num(1);
-    const MXExpressionPtr first = fn(u"add", {one});
-    EXPECT_EQ(first->parentExpression(), nullptr);
-    EXPECT_EQ(one->parentExpression(), first);
-    fn(u"negate", {one});
-    EXPECT_EQ(one->parentExpression(), nullptr) << "adopted by the second node, which is gone";
-}
-
-TEST(ExpressionCopy, FunctionCopyIsDeepWithNewParents) {
-    const MXExpressionPtr original = fn(u"ADD", {num(1), fn(u"Negate", {var(u"x")}), dec(u"0.5"), nullNumber()});
-    const MXExpressionPtr copied = original->copy();
-    ASSERT_TRUE(copied->isEqual(*original));
-    EXPECT_EQ(dynamic_cast<const mxcalc::detail::MXFunctionExpression&>(*copied).givenFunction(), u"add");
-    for (size_t i = 0; i < original->arguments().size(); ++i) {
-        EXPECT_NE(copied->arguments()[i], original->arguments()[i]) << i;
-        EXPECT_EQ(copied->arguments()[i]->parentExpression(), copied) << i;
-    }
-    const MXExpressionPtr& innerCopy = copied->arguments()[1];
-    EXPECT_EQ(innerCopy->arguments()[0]->parentExpression(), innerCopy);
-    EXPECT_TRUE(copied->arguments()[2]->number()->isDecimal()) << "a leaf's number is kept as given";
-}
-
 }  // namespace

@@ -1,6 +1,5 @@
 // Creating rules from text, and the evaluator's entry points to the process-wide rewriter.
 #include <cmath>
-#include <regex>
 
 #include "platform/log/MXLog.h"
 #include "tests/support/rewriter_fixture.h"
@@ -55,8 +54,7 @@ TEST(RewriteRuleCreation, ConditionThatDoesNotParseOrIsEmptyMeansNone) {
     EXPECT_TRUE(log.lines().empty());
     const auto rule = mxcalc::detail::MXRewriteRule::rewriteRuleWithTemplate(u"0 + __exp1", u"__exp1");
     const std::string text = utf8(rule->description());
-    EXPECT_TRUE(std::regex_match(text, std::regex(R"(<MXRewriteRule: 0x[0-9a-f]+> \(add\(0,__exp1\(\)\) => __exp1\(\)\))")))
-        << text;
+    EXPECT_TRUE(text.starts_with("<MXRewriteRule: 0x") && text.ends_with("> (add(0,__exp1()) => __exp1())")) << text;
 }
 
 std::string rewrittenBy(MXMathEvaluator& evaluator, std::u16string_view text) {
@@ -75,12 +73,9 @@ TEST(EvaluatorRewriting, SimplifiesWithThisEvaluator) {
 TEST(EvaluatorRewriting, AddedRulesAreSharedByAllEvaluators) {
     MXMathEvaluator adding;
     MXMathEvaluator other;
-    const size_t before = MXExpressionRewriter::defaultRewriter().rewriteRules().size();
     EXPECT_EQ(rewrittenBy(other, u"evaluatorshared($x)"), "evaluatorshared($x)");
     adding.addRewriteRule(u"__exp1", u"evaluatorshared(__exp1)", u"");
     EXPECT_EQ(rewrittenBy(other, u"evaluatorshared($x)"), "$x");
-
-    EXPECT_EQ(MXExpressionRewriter::defaultRewriter().rewriteRules().size(), before + 1);
 }
 
 }  // namespace
