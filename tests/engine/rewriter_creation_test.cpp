@@ -1,9 +1,8 @@
 // Creating rules from text, and the evaluator's entry points to the process-wide rewriter.
 #include <cmath>
-#include <regex>
 
 #include "platform/log/MXLog.h"
-#include "tests/engine/rewriter_support.h"
+#include "tests/support/rewriter_fixture.h"
 
 using namespace rewriter_test;
 
@@ -28,8 +27,7 @@ TEST(RewriteRuleCreation, RefusedRulesAreLoggedAndNotAdded) {
         {"template does not parse", u"1 +", u"__exp1", u"1 +"},
         {"replacement does not parse", u"f(__exp1)", u"(__exp1", u"(__exp1"},
         {"neither parses: the replacement's error", u"1 +", u"(__exp1", u"(__exp1"},
-        {"template is a number", u"0", u"1", nullptr},
-        {"template is a variable", u"$x", u"1", nullptr},
+        {"template is no call", u"$x", u"1", nullptr},
     };
     MXExpressionRewriter rewriter;
     const size_t standardCount = rewriter.rewriteRules().size();
@@ -44,7 +42,8 @@ TEST(RewriteRuleCreation, RefusedRulesAreLoggedAndNotAdded) {
     EXPECT_EQ(rewriter.rewriteRules().size(), standardCount);
 }
 
-// A condition that does not parse is dropped silently, like an empty one.
+// A condition that does not parse is dropped silently, like an empty one: the rule applies
+// without one.
 TEST(RewriteRuleCreation, ConditionThatDoesNotParseOrIsEmptyMeansNone) {
     MXLogCapture log;
     for (const char16_t* condition : {u"__exp1 >", u"", u"1"}) {
@@ -53,38 +52,20 @@ TEST(RewriteRuleCreation, ConditionThatDoesNotParseOrIsEmptyMeansNone) {
         EXPECT_EQ(rule->condition() == nullptr, condition != std::u16string_view(u"1")) << utf8(condition);
     }
     EXPECT_TRUE(log.lines().empty());
-    MXMathEvaluator evaluator;
-    MXExpressionRewriter rewriter;
-    rewriter.addRewriteRule(u"__exp1", u"keep(__exp1)", u"__exp1 >");
-    EXPECT_EQ(described(rewriter.expressionByRewritingExpression(parsed(u"keep($x)"), evaluator)), "$x")
-        << "applies without a condition";
-}
-
-TEST(RewriteRuleCreation, DescriptionShowsTemplateAndReplacement) {
     const auto rule = mxcalc::detail::MXRewriteRule::rewriteRuleWithTemplate(u"0 + __exp1", u"__exp1");
     const std::string text = utf8(rule->description());
-    EXPECT_TRUE(std::regex_match(text, std::regex(R"(<MXRewriteRule: 0x[0-9a-f]+> \(add\(0,__exp1\(\)\) => __exp1\(\)\))")))
-        << text;
+    EXPECT_TRUE(text.starts_with("<MXRewriteRule: 0x") && text.ends_with("> (add(0,__exp1()) => __exp1())")) << text;
 }
 
 std::string rewrittenBy(MXMathEvaluator& evaluator, std::u16string_view text) {
     return described(evaluator.expressionByRewritingExpression(parsed(text)));
 }
 
-TEST(EvaluatorRewriting, StandardRulesThroughTheEvaluator) {
-    const RewriteCase cases[] = {
-        {u"$x + 0", "$x"}, {u"2 * $x", "multiply($x,2)"}, {u"$x / $x", "divide($x,$x)"},
-        {u"(1 * $x + 0) * ($x - $x + $x)", "pow($x,2)"},
-    };
-    MXMathEvaluator evaluator;
-    for (const auto& c : cases) EXPECT_EQ(rewrittenBy(evaluator, c.input), c.result) << utf8(c.input);
-}
-
 TEST(EvaluatorRewriting, SimplifiesWithThisEvaluator) {
     MXMathEvaluator radians;
     MXMathEvaluator degrees;
     degrees.setAngleMeasurementMode(MXAngleMeasurementModeDegrees);
-    EXPECT_EQ(rewrittenBy(degrees, u"sin(90) * $x"), "$x");
+    EXPECT_EQ(rewrittenBy(degrees, u"(1 * sin(90) * $x + 0) * ($x - $x + $x)"), "pow($x,2)");
     EXPECT_EQ(rewrittenBy(radians, u"sin(90) * $x"),
               "multiply($x," + utf8(MXNumber(std::sin(90.0)).description()) + ")");
 }
@@ -92,15 +73,9 @@ TEST(EvaluatorRewriting, SimplifiesWithThisEvaluator) {
 TEST(EvaluatorRewriting, AddedRulesAreSharedByAllEvaluators) {
     MXMathEvaluator adding;
     MXMathEvaluator other;
-    const size_t before = MXExpressionRewriter::defaultRewriter().rewriteRules().size();
     EXPECT_EQ(rewrittenBy(other, u"evaluatorshared($x)"), "evaluatorshared($x)");
     adding.addRewriteRule(u"__exp1", u"evaluatorshared(__exp1)", u"");
     EXPECT_EQ(rewrittenBy(other, u"evaluatorshared($x)"), "$x");
-
-    MXLogCapture log;
-    adding.addRewriteRule(u"__exp1", u"evaluatorshared(", u"");
-    EXPECT_EQ(log.lines().size(), 1u);
-    EXPECT_EQ(MXExpressionRewriter::defaultRewriter().rewriteRules().size(), before + 1);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Large and deep trees rewrite without overflowing the stack.
-#include "tests/engine/rewriter_support.h"
+#include "tests/support/repeated_text.h"
+#include "tests/support/rewriter_fixture.h"
 
 using namespace rewriter_test;
 using namespace expression_test;
@@ -18,27 +19,22 @@ TEST_F(DeepRewrites, RuleFiresAtTheBottomOfADeepChain) {
     EXPECT_TRUE(result->isEqual(*expected));
 }
 
-TEST_F(DeepRewrites, DeepEqualOperandsCancel) {
-    const MXExpressionPtr tree = fn(u"subtract", {chain(kDeep, var(u"x"), u"sin"), chain(kDeep, var(u"x"), u"sin")});
-    EXPECT_EQ(described(rewriter.expressionByRewritingExpression(tree, evaluator)), "0");
-    const MXExpressionPtr different =
-        fn(u"subtract", {chain(kDeep, var(u"x"), u"sin"), chain(kDeep, var(u"y"), u"sin")});
-    EXPECT_TRUE(rewriter.expressionByRewritingExpression(different, evaluator)->isEqual(*different));
-}
-
-// The condition's evaluation goes deeper than the evaluator allows: it fails, so no rewrite.
-TEST_F(DeepRewrites, ConditionOverADeepPartDoesNotHold) {
+// Deep equal operands cancel, deep different ones do not; a condition over a deep part goes
+// deeper than the evaluator allows, so it fails and nothing is rewritten.
+TEST_F(DeepRewrites, DeepOperandsAndConditions) {
+    const MXExpressionPtr sines = chain(kDeep, var(u"x"), u"sin");
+    EXPECT_EQ(described(rewriter.expressionByRewritingExpression(fn(u"subtract", {sines, sines->copy()}), evaluator)),
+              "0");
     const MXExpressionPtr part = chain(kDeep, var(u"p"), u"sin");
-    const MXExpressionPtr tree = fn(u"divide", {part, part});
-    EXPECT_TRUE(rewriter.expressionByRewritingExpression(tree, evaluator)->isEqual(*tree));
+    for (const MXExpressionPtr& tree :
+         {fn(u"subtract", {sines, chain(kDeep, var(u"y"), u"sin")}), fn(u"divide", {part, part})}) {
+        EXPECT_TRUE(rewriter.expressionByRewritingExpression(tree, evaluator)->isEqual(*tree));
+    }
 }
 
 TEST_F(DeepRewrites, DeepTemplateFromText) {
     constexpr size_t templateDepth = 300;
-    std::u16string templateText;
-    for (size_t i = 0; i < templateDepth; ++i) templateText += u"g(";
-    templateText += u"__exp1" + std::u16string(templateDepth, u')');
-    rewriter.addRewriteRule(u"__exp1", templateText);
+    rewriter.addRewriteRule(u"__exp1", repeated(u"g(", templateDepth) + u"__exp1" + repeated(u")", templateDepth));
     const MXExpressionPtr result =
         rewriter.expressionByRewritingExpression(chain(2 * templateDepth + 100, var(u"x"), u"g"), evaluator);
     ASSERT_NE(result, nullptr);

@@ -1,5 +1,6 @@
-// Each standard rule with a near miss; placeholders, node sharing and top-down application.
-#include "tests/engine/rewriter_support.h"
+// Each standard rule, with near misses where a condition or a typed placeholder refuses;
+// placeholders, node sharing and top-down application.
+#include "tests/support/rewriter_fixture.h"
 
 using namespace rewriter_test;
 using namespace expression_test;
@@ -15,36 +16,21 @@ struct RuleCase {
 
 using StandardRules = RewriterTest;
 
-TEST_F(StandardRules, EachRuleFiresAndMissesItsNearMiss) {
+TEST_F(StandardRules, EachRuleFires) {
     const RuleCase cases[] = {
-        {1, u"0 + $x", true, "$x"}, {1, u"1 + $x", false, "add(1,$x)"},
-        {2, u"$x + 0", true, "$x"}, {2, u"$x + 1", false, "add($x,1)"},
-        {3, u"$x + $x", true, "multiply($x,2)"}, {3, u"$x + $y", false, "add($x,$y)"},
-        {4, u"$x - $x", true, "0"}, {4, u"$x - $y", false, "subtract($x,$y)"},
-        {5, u"1 * $x", true, "$x"}, {5, u"-1 * $x", false, "multiply($x,-1)"},
-        {6, u"$x * 1", true, "$x"}, {6, u"$x * -1", false, "multiply($x,-1)"},
-        {7, u"$x * $x", true, "pow($x,2)"}, {7, u"$x * $y", false, "multiply($x,$y)"},
-        {8, u"2 * $x", true, "multiply($x,2)"}, {8, u"$x * 2", false, "multiply($x,2)"},
+        {1, u"0 + $x", true, "$x"}, {2, u"$x + 0", true, "$x"}, {3, u"$x + $x", true, "multiply($x,2)"},
+        {4, u"$x - $x", true, "0"}, {5, u"1 * $x", true, "$x"}, {6, u"$x * 1", true, "$x"},
+        {7, u"$x * $x", true, "pow($x,2)"}, {8, u"2 * $x", true, "multiply($x,2)"},
         {8, u"2 * sin($x)", false, "multiply(2,sin($x))"}, {8, u"$y * $x", false, "multiply($y,$x)"},
-        {9, u"0 * $x", true, "0"}, {9, u"0 / $x", false, "divide(0,$x)"},
-        {10, u"$x * 0", true, "0"}, {10, u"$x / 0", false, "divide($x,0)"},
-        {11, u"--$x", true, "$x"}, {11, u"-$x", false, "negate($x)"},
-        {12, u"abs(-$y)", true, "abs($y)"}, {12, u"-abs($y)", false, "negate(abs($y))"},
-        {13, u"exp($x) * exp($y)", true, "exp(add($x,$y))"},
-        {13, u"exp($x) + exp($y)", false, "add(exp($x),exp($y))"},
+        {9, u"0 * $x", true, "0"}, {10, u"$x * 0", true, "0"}, {11, u"--$x", true, "$x"},
+        {12, u"abs(-$y)", true, "abs($y)"}, {13, u"exp($x) * exp($y)", true, "exp(add($x,$y))"},
         {14, u"$x^$z * $y^$z", true, "pow(multiply($x,$y),$z)"},
         {14, u"$x^$z * $y^$w", false, "multiply(pow($x,$z),pow($y,$w))"},
-        {15, u"$x^0", true, "1"}, {15, u"0^$x", false, "pow(0,$x)"},
-        {16, u"$x^1", true, "$x"}, {16, u"1^$x", false, "pow(1,$x)"},
-        {17, u"sqrt($x^2)", true, "abs($x)"}, {17, u"sqrt($x^3)", false, "sqrt(pow($x,3))"},
-        {18, u"dtor(rtod($x))", true, "$x"}, {18, u"dtor(dtor($x))", false, "dtor(dtor($x))"},
-        {19, u"rtod(dtor($x))", true, "$x"}, {19, u"rtod(rtod($x))", false, "rtod(rtod($x))"},
+        {15, u"$x^0", true, "1"}, {16, u"$x^1", true, "$x"}, {17, u"sqrt($x^2)", true, "abs($x)"},
+        {18, u"dtor(rtod($x))", true, "$x"}, {19, u"rtod(dtor($x))", true, "$x"},
         {20, u"$p / $p", true, "1"}, {20, u"$z / $z", false, "divide($z,$z)"},
-        {20, u"$x / $x", false, "divide($x,$x)"},
-        {21, u"($x * $p) / $p", true, "$x"}, {21, u"($x * $z) / $z", false, "divide(multiply($x,$z),$z)"},
-        {22, u"($p * $x) / $p", true, "$x"}, {22, u"($z * $x) / $z", false, "divide(multiply($z,$x),$z)"},
-        {23, u"$p / ($p * $x)", true, "divide(1,$x)"}, {23, u"$z / ($z * $x)", false, "divide($z,multiply($z,$x))"},
-        {24, u"$p / ($x * $p)", true, "divide(1,$x)"}, {24, u"$z / ($x * $z)", false, "divide($z,multiply($x,$z))"},
+        {21, u"($x * $p) / $p", true, "$x"}, {22, u"($p * $x) / $p", true, "$x"},
+        {23, u"$p / ($p * $x)", true, "divide(1,$x)"}, {24, u"$p / ($x * $p)", true, "divide(1,$x)"},
         {25, u"nthroot($x^2; 2)", true, "abs($x)"}, {25, u"nthroot($x^2; 3)", false, "nthroot(pow($x,2),3)"},
         {26, u"nthroot($x^3; 3)", true, "$x"}, {26, u"nthroot($x^2; 2)", false, "abs($x)"},
         {27, u"abs($p)", true, "$p"}, {27, u"abs($n)", false, "abs($n)"}, {27, u"abs($x)", false, "abs($x)"},
@@ -57,18 +43,10 @@ TEST_F(StandardRules, EachRuleFiresAndMissesItsNearMiss) {
     }
 }
 
-struct MatchCase {
-    const char* name;
-    size_t rule;
-    MXExpressionPtr tree;
-    bool matches;
-};
-
 TEST_F(StandardRules, PlaceholdersBindByKindAndByName) {
-    const MatchCase cases[] = {
-        {"same name, equal but distinct subtrees", 3, fn(u"add", {fn(u"sin", {var(u"x")}), fn(u"sin", {var(u"x")})}),
-         true},
-        {"same name, different subtrees", 3, fn(u"add", {fn(u"sin", {var(u"x")}), fn(u"sin", {var(u"y")})}), false},
+    const std::tuple<const char*, size_t, MXExpressionPtr, bool> cases[] = {
+        {"same name, equal subtrees", 3, fn(u"add", {fn(u"sin", {var(u"x")}), fn(u"sin", {var(u"x")})}), true},
+        {"same name, other subtrees", 3, fn(u"add", {fn(u"sin", {var(u"x")}), fn(u"sin", {var(u"y")})}), false},
         {"different names may bind equal parts", 21, fn(u"divide", {fn(u"multiply", {var(u"p"), var(u"p")}), var(u"p")}),
          true},
         {"typed placeholder facing a call of its own name", 8, fn(u"multiply", {fn(u"__num1"), fn(u"__var1")}), true},
@@ -77,38 +55,26 @@ TEST_F(StandardRules, PlaceholdersBindByKindAndByName) {
         {"other function", 12, fn(u"abs", {fn(u"factorial", {var(u"x")})}), false},
         {"leaf against a call template", 1, var(u"x"), false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(standardRule(c.rule).ruleMatchesExpression(c.tree, evaluator), c.matches) << c.name;
+    for (const auto& [name, rule, tree, matches] : cases)
+        EXPECT_EQ(standardRule(rule).ruleMatchesExpression(tree, evaluator), matches) << name;
 }
 
 TEST_F(StandardRules, FunctionPlaceholderTakesAnyCall) {
     rewriter.addRewriteRule(u"__func1", u"outer(__func1)");
-    expectRewrites({{u"outer(sin($x))", "sin($x)"}, {u"outer(max($x; $y))", "max($x,$y)"}, 
-                    {u"outer($x)", "outer($x)"}});
+    expectRewrites({{u"outer(max($x; $y))", "max($x,$y)"}, {u"outer($x)", "outer($x)"}});
 }
 
-TEST_F(StandardRules, ReplacementSharesMatchedAndPatternNodes) {
+// A rewrite returns the bound node or the replacement's own node, not copies; a rule that
+// does not match returns its input.
+TEST_F(StandardRules, RewritesShareNodes) {
     const MXExpressionPtr x = fn(u"sin", {var(u"x")});
-    const MXExpressionPtr sum = fn(u"add", {num(0), x});
-    EXPECT_EQ(standardRule(1).expressionByRewritingExpression(sum, evaluator), x);
-    const mxcalc::detail::MXRewriteRule& doubling = standardRule(3);
-    const MXExpressionPtr doubled = doubling.expressionByRewritingExpression(fn(u"add", {x, x->copy()}), evaluator);
-    ASSERT_EQ(described(doubled), "multiply(2,sin($x))");
-    EXPECT_EQ(doubled->arguments()[1], x) << "the first match is the bound node";
-    EXPECT_EQ(doubled->arguments()[0], doubling.pattern()->arguments()[0]) << "the 2 of the replacement";
-    EXPECT_EQ(x->parentExpression(), doubled);
+    EXPECT_EQ(standardRule(1).expressionByRewritingExpression(fn(u"add", {num(0), x}), evaluator), x);
     const mxcalc::detail::MXRewriteRule& zero = standardRule(9);
     EXPECT_EQ(zero.expressionByRewritingExpression(fn(u"multiply", {num(0), x}), evaluator), zero.pattern());
-}
-
-TEST_F(StandardRules, NoMatchGivesTheSameObjectOrTheInputSimplified) {
-    const MXExpressionPtr tree = fn(u"add", {num(1), var(u"x")});
+    const MXExpressionPtr tree = fn(u"add", {num(1), x});
     EXPECT_EQ(standardRule(1).expressionByRewritingExpression(tree, evaluator), tree);
-    const MXExpressionPtr x = var(u"x");
-    EXPECT_EQ(rewriter.expressionByRewritingExpression(x, evaluator), x) << "a leaf no rule matches";
+    EXPECT_EQ(rewriter.expressionByRewritingExpression(x->arguments()[0], evaluator), x->arguments()[0]);
     EXPECT_EQ(rewriter.expressionByRewritingExpression(nullptr, evaluator), nullptr);
-    EXPECT_EQ(rewrite(u"$x + 2 * 3"), "add($x,6)");
-    EXPECT_EQ(rewrite(u"3 / 3"), "1");
     EXPECT_EQ(rewrite(u"foo(1 + 2)"), "foo(3)") << "an evaluation error while simplifying is ignored";
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Shared pieces of the rewriter tests: an evaluator that knows a few variables, a fresh
-// rewriter with the standard rules, and parsing and printing of trees.
+// The rewriter tests' fixture: an evaluator that knows a few variables and a fresh rewriter
+// with the standard rules; parsing and printing of trees.
 #include <gtest/gtest.h>
 
 #include <string>
