@@ -54,14 +54,6 @@ inline MXMathFunction returning(MXExpressionPtr result) {
     };
 }
 
-// Returns a new number node of `value` and counts its calls in `calls`.
-inline MXMathFunction counting(size_t& calls, double value) {
-    return [&calls, value](const std::vector<MXExpressionPtr>&, const MXSubstitutions*, MXMathEvaluator&, MXError*) {
-        ++calls;
-        return MXExpression::numberExpressionWithNumber(MXNumber(value));
-    };
-}
-
 inline void expectValue(const Outcome& outcome, double expected, const std::string& context) {
     ASSERT_TRUE(outcome.value.has_value()) << context << ": " << utf8(outcome.error.localizedDescription());
     EXPECT_DOUBLE_EQ(outcome.value->doubleValue(), expected) << context;
