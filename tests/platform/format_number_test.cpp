@@ -7,7 +7,6 @@
 
 #include "platform/format/MXNumberFormatter.h"
 #include "platform/text/MXText.h"
-#include "tests/support/device_fixture.h"
 
 namespace {
 
@@ -125,20 +124,6 @@ TEST(NumberFormatterStyle, SettingTheStyleResetsTheFractionDigitsWhichStayInRang
     EXPECT_EQ(f.stringFromNumber(0.5), u"0.5");
     f.setMaximumFractionDigits(-3);
     EXPECT_EQ(f.stringFromNumber(0.75), u"1");
-}
-
-using NumberFormatterDevice = DeviceFixture;
-
-TEST_F(NumberFormatterDevice, StartsWithTheCurrentLocaleAndTheSystemLocaleGroupsWithAComma) {
-    useLocale(u"de_DE");
-    EXPECT_EQ(MXNumberFormatter().locale().localeIdentifier(), u"de_DE");
-    EXPECT_EQ(MXNumberFormatter().decimalSeparator(), u",");
-    MXNumberFormatter f;
-    f.setLocale(MXLocale::systemLocale());
-    EXPECT_EQ(f.groupingSeparator(), u",");
-    EXPECT_EQ(f.decimalSeparator(), u".");
-    useLocale(u"ar_EH");
-    EXPECT_EQ(MXNumberFormatter().decimalSeparator(), u".");
 }
 
 }  // namespace

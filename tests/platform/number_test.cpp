@@ -1,4 +1,4 @@
-// MXNumber: descriptions, integer accessors, comparison and hashing across its kinds.
+// MXNumber: descriptions and integer accessors across its kinds.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -45,31 +45,6 @@ TEST(MXNumberAccessors, BoolIsNonZero) {
     EXPECT_TRUE(MXNumber(0.5).boolValue());
     EXPECT_FALSE(decimal("0").boolValue());
     EXPECT_TRUE(decimal("-0.0001").boolValue());
-}
-
-TEST(MXNumberCompare, OrdersAcrossKinds) {
-    const std::tuple<MXNumber, MXNumber, int> cases[] = {
-        {MXNumber(0.1), decimal("0.1"), 0}, {MXNumber::numberWithLongLong(3), MXNumber(2.5), 1},
-        {MXNumber::numberWithUnsignedLongLong(18446744073709551615ull), MXNumber::numberWithLongLong(-1), 1},
-        {MXNumber::numberWithLongLong(9007199254740993), MXNumber(9007199254740992.0), 1},
-        {decimal("1.0000000000000000000000000000000000001"), decimal("1"), 1},
-        {MXNumber(std::nan("")), MXNumber(-1e308), -1}, {MXNumber(std::nan("")), MXNumber(std::nan("")), 0},
-    };
-    for (const auto& [left, right, expected] : cases) {
-        EXPECT_EQ(left.compare(right), expected) << left.doubleValue();
-        EXPECT_EQ(right.compare(left), -expected) << left.doubleValue();
-    }
-}
-
-TEST(MXNumberHash, EqualNumbersHashEqually) {
-    const std::pair<MXNumber, MXNumber> pairs[] = {
-        {MXNumber(0.25), decimal("0.25")}, {MXNumber(-0.0), MXNumber(0.0)},
-        {MXNumber::numberWithLongLong(7), MXNumber(7.0)}, {MXNumber(std::nan("")), MXNumber(std::nan(""))},
-    };
-    for (const auto& [left, right] : pairs) {
-        ASSERT_TRUE(left.isEqualToNumber(right));
-        EXPECT_EQ(left.hash(), right.hash());
-    }
 }
 
 }  // namespace

@@ -104,21 +104,4 @@ TEST_F(Gestures, LongPressBeginsAfterItsDurationAndTakesTheLift) {
     EXPECT_EQ(log_, "");
 }
 
-TEST(HeadlessEnvironment, RunsDelayedCallsInTimeOrderAsTheClockAdvances) {
-    MXHeadlessUIEnvironment environment;
-    std::string order;
-    environment.performAfterDelay(0.5, [&] { order += "b"; });
-    environment.performAfterDelay(0.2, [&] {
-        order += "a";
-        environment.performAfterDelay(0.2, [&] { order += "a2"; });
-    });
-    environment.performAfterDelay(0.5, [&] { order += "c"; });
-    environment.advance(0.3);
-    EXPECT_EQ(order, "a");
-    environment.advance(0.3);
-    EXPECT_EQ(order, "aa2bc");
-    EXPECT_DOUBLE_EQ(environment.now(), 0.6);
-    EXPECT_EQ(environment.pendingCalls(), 0u);
-}
-
 }  // namespace
