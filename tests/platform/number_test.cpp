@@ -23,7 +23,7 @@ TEST(MXNumberDescription, FixedNotationForTheRangeOfTypedNumbers) {
     for (const auto& [number, expected] : cases) EXPECT_EQ(MXNumber(number).description(), expected);
 }
 
-TEST(MXNumberAccessors, TruncateTowardZeroAndSaturate) {
+TEST(MXNumberAccessors, IntegersTruncateTowardZeroAndSaturateAndBoolIsNonZero) {
     const double inf = std::numeric_limits<double>::infinity();
     constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
     constexpr uint64_t kTop = std::numeric_limits<uint64_t>::max();
@@ -38,13 +38,8 @@ TEST(MXNumberAccessors, TruncateTowardZeroAndSaturate) {
         EXPECT_EQ(number.longLongValue(), signedValue) << number.doubleValue();
         EXPECT_EQ(number.unsignedIntegerValue(), unsignedValue) << number.doubleValue();
     }
-}
-
-TEST(MXNumberAccessors, BoolIsNonZero) {
     EXPECT_FALSE(MXNumber(0.0).boolValue());
     EXPECT_TRUE(MXNumber(0.5).boolValue());
-    EXPECT_FALSE(decimal("0").boolValue());
-    EXPECT_TRUE(decimal("-0.0001").boolValue());
 }
 
 }  // namespace
