@@ -1,9 +1,7 @@
 // Cases of the decimal record that the differential test against Python's decimal module does
-// not draw: extreme powers and scales, aliasing, damaged records, and the conversions to text
-// and integers.
+// not draw: extreme powers and scales, unknown rounding modes, and the conversion to integers.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -22,8 +20,7 @@ namespace {
 constexpr MXRoundingMode Plain = MXRoundPlain, Down = MXRoundDown, Up = MXRoundUp, Bankers = MXRoundBankers;
 constexpr MXCalculationError None = MXCalculationNoError, Loss = MXCalculationLossOfPrecision,
                              Over = MXCalculationOverflow;
-constexpr const char *Nines38 = "99999999999999999999999999999999999999",
-                     *Max = "99999999999999999999999999999999999999E127";
+constexpr const char* Max = "99999999999999999999999999999999999999E127";
 
 // Exponents far beyond what the vectors draw, up to every bit set.
 TEST(DecimalPower, ExtremeExponents) {
@@ -44,8 +41,8 @@ TEST(DecimalPower, ExtremeExponents) {
     }
 }
 
-// Scales at the ends of int and beyond the range; negative zero equals zero.
-TEST(DecimalRound, ExtremeScalesAndNegativeZero) {
+// Scales at the ends of int and beyond the range.
+TEST(DecimalRound, ExtremeScales) {
     const std::tuple<const char*, int, MXRoundingMode, const char*> cases[] = {
         {"5", std::numeric_limits<int>::max(), Plain, "5"}, {"5", std::numeric_limits<int>::min(), Up, "NaN"},
         {Max, -165, Up, "NaN"}, {Max, -165, Down, "0"},
@@ -56,32 +53,6 @@ TEST(DecimalRound, ExtremeScalesAndNegativeZero) {
         MXDecimalRecordRound(&r, &v, scale, mode);
         EXPECT_TRUE(sameRecord(r, ref(expected))) << value << " scale " << scale << ": " << fields(r);
     }
-    MXDecimalRecord negativeZero;
-    negativeZero.negative = true;
-    negativeZero.exponent = 5;
-    const MXDecimalRecord zero;
-    EXPECT_EQ(MXDecimalRecordCompare(&negativeZero, &zero), 0);
-}
-
-TEST(DecimalRecord, ResultMayAliasAnOperand) {
-    MXDecimalRecord a = ref("7"), b = ref("2");
-    MXDecimalRecordDivide(&a, &a, &b, Bankers);
-    EXPECT_TRUE(sameRecord(a, ref("3.5")));
-    MXDecimalRecordMultiply(&b, &a, &b, Bankers);
-    EXPECT_TRUE(sameRecord(b, ref("7")));
-    MXDecimalRecordPower(&b, &b, 2, Bankers);
-    EXPECT_TRUE(sameRecord(b, ref("49")));
-}
-
-TEST(DecimalRecord, OverlongMantissaIsNotANumber) {
-    MXDecimalRecord bad;
-    bad.mantissa = ref(Nines38).mantissa + 1;
-    const MXDecimalRecord one = ref("1");
-    MXDecimalRecord r;
-    EXPECT_EQ(MXDecimalRecordAdd(&r, &bad, &one, Bankers), None);
-    EXPECT_TRUE(r.isNaN);
-    EXPECT_EQ(MXDecimalRecordToString(bad), "NaN");
-    EXPECT_EQ(MXDecimalRecordCompare(&bad, &one), -1);
 }
 
 TEST(DecimalRecord, UnknownRoundingModeThrows) {
@@ -102,46 +73,11 @@ TEST(DecimalFromString, ReadsNumberTexts) {
     }
 }
 
-TEST(DecimalFromString, ReadsUtf16Text) {
-    EXPECT_TRUE(sameRecord(MXDecimalRecordFromString(std::u16string_view(u"-12.5e1")), ref("-125")));
-    EXPECT_TRUE(MXDecimalRecordFromString(std::u16string_view(u"\uFF11")).isNaN);  // fullwidth one
-    EXPECT_TRUE(MXDecimalRecordFromString(std::u16string_view(u"1\u0665")).isNaN);
-    EXPECT_TRUE(MXDecimalRecordFromString(std::u16string_view(u"\u0131")).isNaN);  // low byte '1'
-}
-
-TEST(DecimalToString, WritesPlainNumeralsThatReadBack) {
-    const std::pair<const char*, std::string> cases[] = {
-        {"0", "0"}, {"NaN", "NaN"}, {"1E-3", "0.001"}, {"-1234E-2", "-12.34"}, {"123E2", "12300"},
-        {"1E130", "1" + std::string(130, '0')}, {"1E-128", "0." + std::string(127, '0') + "1"},
-        {"-98765432109876543210987654321098765432E-37", "-9.8765432109876543210987654321098765432"},
-        {Max, Nines38 + std::string(127, '0')},
-    };
-    for (const auto& [value, text] : cases) {
-        EXPECT_EQ(MXDecimalRecordToString(ref(value)), text) << value;
-        EXPECT_TRUE(sameRecord(MXDecimalRecordFromString(text), ref(value))) << value;
-    }
-}
-
-TEST(DecimalDouble, ZeroHasNoSignAndTiesRoundToEven) {
-    EXPECT_TRUE(sameRecord(MXDecimalRecordFromDouble(-0.0), MXDecimalRecord{}));
-    EXPECT_EQ(MXDecimalRecordToDouble(ref("9007199254740993")), 9007199254740992.0);
-    EXPECT_EQ(MXDecimalRecordToDouble(ref("9007199254740995")), 9007199254740996.0);
-    EXPECT_FALSE(std::signbit(MXDecimalRecordToDouble(MXDecimalRecord{})));
-}
-
-TEST(DecimalInteger, FromIntegersExactly) {
-    EXPECT_TRUE(sameRecord(MXDecimalRecordFromInt64(std::numeric_limits<int64_t>::min()), ref("-9223372036854775808")));
-    EXPECT_TRUE(sameRecord(MXDecimalRecordFromInt64(-1000), ref("-1E3")));
-    EXPECT_TRUE(sameRecord(MXDecimalRecordFromInt64(0), MXDecimalRecord{}));
-    EXPECT_TRUE(sameRecord(MXDecimalRecordFromUInt64(uint64_t(0) - 1), ref("18446744073709551615")));
-}
-
 TEST(DecimalInteger, ToUInt64TruncatesAndWraps) {
     constexpr uint64_t kTop = std::numeric_limits<uint64_t>::max();
     const std::pair<const char*, uint64_t> cases[] = {
-        {"12.9", 12}, {"1E-128", 0}, {"-12.9", uint64_t(0) - 12}, {"18446744073709551615.9", kTop},
-        {"18446744073709551616", 0}, {"-18446744073709551616", 0}, {"1E19", 10000000000000000000u}, {"1E20", 0},
-        {"NaN", 0},
+        {"-12.9", uint64_t(0) - 12}, {"1E-128", 0}, {"18446744073709551615.9", kTop}, {"18446744073709551616", 0},
+        {"1E20", 0}, {"NaN", 0},
     };
     for (const auto& [value, expected] : cases) EXPECT_EQ(MXDecimalRecordToUInt64(ref(value)), expected) << value;
 }

@@ -10,12 +10,6 @@
 
 namespace {
 
-TEST(LocaleIdentifier, IsCanonical) {
-    const std::pair<const char16_t*, const char16_t*> cases[] = {
-        {u"de-DE", u"de_DE"}, {u"ar", u"ar"}, {u"", u""}, {u"en_US_POSIX", u"en_US_POSIX"}};
-    for (const auto& [given, identifier] : cases) EXPECT_EQ(MXLocale(given).localeIdentifier(), identifier);
-}
-
 TEST(LocaleIdentifier, TextsThatNameNoLocaleAreRejected) {
     for (std::u16string text : {std::u16string(u"de DE"), std::u16string(u"\u00e9"), std::u16string(400, u'a'),
                                 std::u16string(u"de-DE-x-"), std::u16string(u"a\0b", 3)}) {

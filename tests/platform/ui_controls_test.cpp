@@ -1,16 +1,11 @@
-// Headless keys, controls, view trees, transforms, gesture recognizers on the virtual
-// clock, and the input-method host.
+// Headless keys and controls, and gesture recognizers on the virtual clock.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
-#include <thread>
 #include <tuple>
 
 #include "platform/ui/MXButton.h"
 #include "platform/ui/MXGestureRecognizer.h"
-#include "platform/ui/MXSlider.h"
-#include "platform/ui/headless/MXHeadlessInputMethodHost.h"
 #include "platform/ui/headless/MXHeadlessUIEnvironment.h"
 
 namespace {
@@ -42,47 +37,6 @@ TEST(HeadlessButton, ShowsTheTitleAndImageOfTheCurrentStateOrElseTheNormalOnes) 
     button.setImage(shift, MXControlState::Highlighted);
     button.setImage(std::nullopt, MXControlState::Highlighted);
     EXPECT_EQ(button.imageForState(MXControlState::Highlighted), std::nullopt);
-}
-
-TEST(HeadlessSlider, KeepsTheValueInRangeAndTheThumbAtItsPlace) {
-    // Minimum, maximum, the value set, the value kept, and the thumb's left edge on a
-    // 140 by 10 slider.
-    const std::tuple<float, float, float, float, double> cases[] = {
-        {0, 13, 7, 7, 70}, {0, 13, 13.5f, 13, 130}, {2, 13, NAN, 2, 0}, {5, 5, 5, 5, 0}};
-    for (const auto& [minimum, maximum, set, expected, thumbLeft] : cases) {
-        MXSlider slider;
-        slider.setFrame({{0, 0}, {140, 10}});
-        slider.setMaximumValue(maximum);
-        slider.setMinimumValue(minimum);
-        slider.setValue(set);
-        EXPECT_EQ(slider.value(), expected) << set;
-        EXPECT_NEAR(slider.thumbView().frame().origin.x, thumbLeft, 1e-4) << set;
-        EXPECT_EQ(slider.thumbView().frame().size, (MXSize{10, 10}));
-    }
-}
-
-TEST(AffineTransform, ConcatenationAppliesTheFirstThenTheSecond) {
-    const MXAffineTransform moveThenScale =
-        MXAffineTransform::translation(14, -22).concat(MXAffineTransform::scale(0.5, 0.5));
-    EXPECT_EQ(moveThenScale, (MXAffineTransform{0.5, 0, 0, 0.5, 7, -11}));
-    MXView view;
-    view.setFrame({{100, 10}, {50, 30}});
-    view.setTransform(moveThenScale);
-    EXPECT_EQ(view.transformedFrame(), (MXRect{{119.5, 6.5}, {25, 15}}));
-}
-
-TEST(ViewTree, BringsASubviewToTheFrontAndKnowsItsParent) {
-    auto parent = std::make_shared<MXView>();
-    auto first = std::make_shared<MXView>(), second = std::make_shared<MXView>();
-    parent->addSubview(first);
-    parent->addSubview(second);
-    parent->bringSubviewToFront(*first);
-    MXView stranger;
-    parent->bringSubviewToFront(stranger);
-    EXPECT_EQ(parent->subviews(), (std::vector<std::shared_ptr<MXView>>{second, first}));
-    EXPECT_EQ(first->superview(), parent.get());
-    parent.reset();
-    EXPECT_EQ(first->superview(), nullptr);
 }
 
 // A 40 by 40 key with recognizers, recording what ran.
@@ -148,36 +102,6 @@ TEST_F(Gestures, LongPressBeginsAfterItsDurationAndTakesTheLift) {
     key_->setEnabled(false);
     tap(1);
     EXPECT_EQ(log_, "");
-}
-
-TEST(HeadlessEnvironment, RunsDelayedCallsInTimeOrderAsTheClockAdvances) {
-    MXHeadlessUIEnvironment environment;
-    std::string order;
-    environment.performAfterDelay(0.5, [&] { order += "b"; });
-    environment.performAfterDelay(0.2, [&] {
-        order += "a";
-        environment.performAfterDelay(0.2, [&] { order += "a2"; });
-    });
-    environment.performAfterDelay(0.5, [&] { order += "c"; });
-    environment.advance(0.3);
-    EXPECT_EQ(order, "a");
-    environment.advance(0.3);
-    EXPECT_EQ(order, "aa2bc");
-    EXPECT_DOUBLE_EQ(environment.now(), 0.6);
-    EXPECT_EQ(environment.pendingCalls(), 0u);
-}
-
-TEST(HeadlessHost, RecordsSoundsPlayedFromOtherThreads) {
-    MXHeadlessInputMethodHost host;
-    {
-        std::vector<std::jthread> players(4);
-        for (auto& player : players) {
-            player = std::jthread([&host] {
-                for (int k = 0; k < 100; ++k) host.playSystemSound(1104);
-            });
-        }
-    }
-    EXPECT_EQ(host.playedSounds(), std::vector<uint32_t>(400, 1104));
 }
 
 }  // namespace
