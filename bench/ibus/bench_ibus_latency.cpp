@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ibus_test_client.h"
+#include "tests/support/ibus_test_client.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "ibus_test_client.h"
+#include "tests/support/ibus_test_client.h"
 #include "keyboard/KeyboardSettingsKeys.h"
 #include "platform/settings/MXUserDefaults.h"
 

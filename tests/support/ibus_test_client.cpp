@@ -1,4 +1,4 @@
-#include "ibus_test_client.h"
+#include "tests/support/ibus_test_client.h"
 
 #include <optional>
 
