@@ -1,4 +1,4 @@
-// varx, varxi and nthroot with the settings they read and write.
+// varx and nthroot with the settings they read and write.
 #include <sys/wait.h>
 #include <unistd.h>
 
