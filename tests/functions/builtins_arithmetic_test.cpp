@@ -6,7 +6,6 @@
 #include <numbers>
 
 #include "tests/support/builtin_evaluation.h"
-#include "tests/support/operator_set_guard.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {
@@ -100,16 +99,6 @@ TEST(Percent, TakesItsShareOfTheOperandItIsAddedToOrSubtractedFromInBothPrecisio
     for (const auto mode : {Radians, Degrees}) {
         for (const auto& c : cases) expectBoth(c, mode);
     }
-}
-
-// With "%" read as percent (the guard restores the shared operator set afterwards).
-TEST(PercentSign, InSumsAddsOrSubtractsTheShare) {
-    DefaultOperatorSetGuard percentSign(false);
-    const ValueCase cases[] = {
-        {u"100+10%", Double, 110}, {u"50+10%", Double, 55}, {u"200-10%", Double, 180}, {u"50*10%", Double, 5},
-        {u"100+10%+10%", Double, 121}, {u"1+3+25%", Double, 5},
-    };
-    for (const auto& c : cases) expectValue(c);
 }
 
 // A failing optional argument counts as 0 (dtor's minutes and seconds, round's digits, a root's

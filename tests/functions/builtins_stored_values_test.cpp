@@ -1,8 +1,7 @@
-// varx, varxi and nthroot with the settings they read and write.
+// varx and nthroot with the settings they read and write.
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <optional>
 #include <set>
 #include <string>
@@ -34,27 +33,6 @@ protected:
     }
 };
 
-// With high precision on, the shared double becomes the digits it prints as.
-TEST_F(StoredValues, VarxReadsTheSharedStoreAfreshEachTimeInBothPrecisions) {
-    expectBoth({u"varx()", 0, "0"});
-    ASSERT_TRUE(sharedStore().setDouble(0.1, kVariableKey));
-    expectBoth({u"varx*3", 0.1 * 3, "0.3"});
-    ASSERT_TRUE(sharedStore().setInteger(7, kVariableKey));
-    expectBoth({u"varx+0.5", 7.5, "7.5"});
-    // The keyboard's own store is another store.
-    ASSERT_TRUE(MXUserDefaults::standardUserDefaults().setDouble(9, kVariableKey));
-    expectValue({u"varx", Double, 7});
-}
-
-TEST_F(TemporarySettingsFolder, WithoutStoredValuesVarxIsZeroAndTheFlagGoesNowhere) {
-    ASSERT_TRUE(sharedStore().setDouble(2.5, kVariableKey));
-    for (const bool precise : {false, true}) {
-        EXPECT_EQ(evaluate(u"varx", precise).value->doubleValue(), 0);
-        EXPECT_EQ(evaluate(u"nthroot(-8;3)", precise).value->doubleValue(), 2);
-    }
-    EXPECT_FALSE(MXUserDefaults::standardUserDefaults().hasKey(kImaginaryKey));
-}
-
 // A text, its value (none: it fails) and the imaginary flag it leaves.
 struct FlagStep {
     const char16_t* text;
@@ -80,13 +58,6 @@ TEST_F(StoredValues, NthrootRaisesTheFlagForANegativeNumberInBothPrecisions) {
             EXPECT_EQ(store.integerForKey(kImaginaryKey), step.flag);
         }
     }
-}
-
-TEST_F(StoredValues, NthrootLeavesAFlagOtherThanOneAlone) {
-    const MXUserDefaults& store = MXUserDefaults::standardUserDefaults();
-    ASSERT_TRUE(store.setInteger(5, kImaginaryKey));
-    expectValue({u"nthroot(9)", Double, 3});
-    EXPECT_EQ(store.integerForKey(kImaginaryKey), 5);
 }
 
 // One byte through a pipe, for taking turns with the child process.

@@ -1,12 +1,9 @@
-// Finding built-ins by name, the argument-count check before any argument is evaluated, and
-// the angle-unit wrappers of degree mode.
+// Dispatch without an evaluator, and the argument-count check before any argument is
+// evaluated.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <tuple>
 
-#include "functions/angle/MXAngleUnits.h"
-#include "functions/double/MXDoubleBuiltins.h"
 #include "functions/library/MXFunctionEvaluator.h"
 #include "tests/support/builtin_evaluation.h"
 
@@ -16,43 +13,6 @@ using namespace builtins_test;
 using namespace evaluator_test;
 using namespace expression_test;
 using mxcalc::detail::MXFunctionEvaluator;
-
-// The standard names are those of the double table.
-TEST(DispatchNames, StandardNamesAreThoseOfTheDoubleTableInAnyCase) {
-    const auto& names = MXFunctionEvaluator::standardFunctions();
-    std::vector<std::u16string> tableNames;
-    for (const auto& [name, builtin] : MXDoubleBuiltinTable()) tableNames.push_back(name);
-    std::sort(tableNames.begin(), tableNames.end());
-    EXPECT_EQ(tableNames, names);
-    MXMathEvaluator evaluator;
-    const MXFunctionEvaluator& library = evaluator.functionEvaluator();
-    EXPECT_EQ(library.findBuiltin(u"random"), library.findBuiltin(u"rnd"));
-    for (const char16_t* name : {u"avg", u"E", u"Sin", u"", u"sin "}) EXPECT_EQ(library.findBuiltin(name), nullptr);
-    // Whether a name is standard ignores case; aliases are not standard.
-    const std::pair<const char16_t*, bool> cases[] = {
-        {u"PI", true}, {u"l_gtoe", true}, {u"avg", false}, {u"\u03C0", false}, {u"", false}, {u"sinus", false}};
-    for (const auto& [name, standard] : cases) {
-        EXPECT_EQ(MXFunctionEvaluator::isStandardFunction(name), standard) << utf8(name);
-    }
-}
-
-TEST(DispatchNames, SwitchingPrecisionBackRestoresDoubles) {
-    MXMathEvaluator evaluator;
-    evaluator.setUsesHighPrecisionEvaluation(true);
-    EXPECT_EQ(evaluateText(evaluator, u"0.1+0.2").value->kind(), Decimal);
-    evaluator.setUsesHighPrecisionEvaluation(false);
-    EXPECT_EQ(evaluateText(evaluator, u"0.1+0.2").value->kind(), Double);
-}
-
-TEST(DispatchNames, ALoneECanBeSuppliedByTheHost) {
-    MXMathEvaluator evaluator;
-    EXPECT_FALSE(evaluator.registerFunction(returning(num(2.5)), u"e"));
-    evaluator.setFunctionResolver([](const std::u16string& name) {
-        return name == u"e" ? returning(num(2.5)) : MXMathFunction();
-    });
-    evaluator_test::expectValue(evaluateText(evaluator, u"e*2"), 5, "resolved e");
-    evaluator_test::expectValue(evaluateText(evaluator, u"e^1"), 2.718281828459045, "e of a power");
-}
 
 TEST(DispatchNames, ALibraryWithoutEvaluatorResolvesNothing) {
     MXFunctionEvaluator library(nullptr);
@@ -120,23 +80,6 @@ TEST(DispatchArgumentCount, MessagesNameTheBuiltinAndItsBound) {
             EXPECT_FALSE(evaluator.evaluateExpression(callWithCount(name, count), nullptr, nullptr));
         }
     }
-}
-
-// In degree mode dtor becomes the parent of what it wraps and does not wrap its own call
-// again; in radians or without an evaluator nothing is wrapped.
-TEST(AngleWrappers, WrapOnlyInDegreeModeAndNeverTwice) {
-    using mxcalc::detail::MXDTOR;
-    MXMathEvaluator evaluator;
-    const MXExpressionPtr x = var(u"x");
-    EXPECT_EQ(MXDTOR(x, &evaluator, nullptr), x);
-    EXPECT_EQ(MXDTOR(x, nullptr, nullptr), x);
-    evaluator.setAngleMeasurementMode(Degrees);
-    const MXExpressionPtr wrapped = MXDTOR(x, &evaluator, nullptr);
-    ASSERT_NE(wrapped, nullptr);
-    EXPECT_EQ(utf8(wrapped->description()), "dtor($x)");
-    EXPECT_EQ(x->parentExpression(), wrapped);
-    EXPECT_EQ(MXDTOR(wrapped, &evaluator, nullptr), wrapped);
-    EXPECT_EQ(utf8(mxcalc::detail::MXRTOD(wrapped, &evaluator, nullptr)->description()), "rtod(dtor($x))");
 }
 
 }  // namespace
