@@ -1,4 +1,5 @@
-// Registering, aliasing and unregistering functions, and the list of registered names.
+// Registering, aliasing and unregistering functions, the list of registered names, and names
+// without functions resolved as variables.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -72,18 +73,21 @@ TEST(EvaluatorRegistration, AFunctionThatRemovesItselfFinishesItsCall) {
     expectShown(evaluator, {{u"once(21)", "42"}, {u"once(21)", "error 15: unable to resolve function: once"}});
 }
 
-// Aliases reach built-ins, registered functions (in any case) and missing targets alike.
-TEST(EvaluatorAliases, TargetsAreBuiltinsRegisteredMissingOrNeedNoArguments) {
+TEST(EvaluatorFunctionsAsVariables, NamesWithoutFunctionsTakeVariableValues) {
     MXMathEvaluator evaluator;
-    ASSERT_TRUE(evaluator.registerFunction(doubling(), u"twice"));
-    ASSERT_TRUE(evaluator.addAlias(u"Double", u"twice"));
-    ASSERT_TRUE(evaluator.addAlias(u"bar", u"NoSuch"));
-    const MXSubstitutions substitutions{{u"x", MXNumber(21.0)}};
-    expectShown(evaluator, {{u"DOUBLE($x)", "42"}, {u"trunc(-2.5)", "-3"}, {u"\u03C4/\u03C0", "2"},
-                            {u"\u03C7(1)", "error 17: varx:variables:error: requires 0 arguments"}}, &substitutions);
-    const Outcome outcome = evaluateText(evaluator, u"bar(1)");
-    EXPECT_EQ(shown(outcome), "error 15: unable to resolve function: nosuch");
-    EXPECT_EQ(outcome.error.userInfo(), (MXError::UserInfo{{MXUnknownFunctionKey, u"nosuch"}}));
+    const MXSubstitutions substitutions{{u"x", MXNumber(5.0)}, {u"sin", MXNumber(9.0)}};
+    evaluator.setResolvesFunctionsAsVariables(true);
+    // Arguments are ignored, never evaluated; built-ins come first.
+    expectShown(evaluator, {{u"x", "5"}, {u"x(1;2)", "5"}, {u"X($undefined)", "5"}, {u"sin(0)", "0"}}, &substitutions);
+    ASSERT_TRUE(evaluator.registerFunction(returning(num(3)), u"x"));
+    expectShown(evaluator, {{u"x", "3"}}, &substitutions);
+    evaluator.setVariableResolver([](const std::u16string& name) -> MXValue {
+        return name == u"y" ? MXValue(MXNumber(8.0)) : MXValue(std::monostate{});
+    });
+    evaluator.setFunctionResolver([](const std::u16string& name) -> MXMathFunction {
+        return name == u"z" ? returning(num(4)) : MXMathFunction();
+    });
+    expectShown(evaluator, {{u"y", "8"}, {u"z", "4"}, {u"w", "error 15: unable to resolve function: w"}});
 }
 
 }  // namespace

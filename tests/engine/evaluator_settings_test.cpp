@@ -1,11 +1,11 @@
-// Text evaluation with the default evaluator and the evaluator's operator set; the precision setting.
+// Text evaluation with the default evaluator and the evaluator's operator set; precision switched
+// inside a running function.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "engine/evaluator/MXMathParsing.h"
 #include "engine/operators/MXMathOperatorSet.h"
-#include "functions/library/MXFunctionEvaluator.h"
 #include "platform/log/MXLog.h"
 #include "tests/support/evaluation_outcome.h"
 
@@ -42,22 +42,6 @@ TEST(MathParsing, TextIsTokenizedWithTheEvaluatorsOperatorSet) {
     MXMathEvaluator modulo;
     EXPECT_EQ(modulo.operatorSet(), MXMathOperatorSet::defaultOperatorSet());
     expectValue(evaluateText(modulo, u"7%3"), 1, "modulo set");
-}
-
-// Each step: the setting, and whether the library must be a new one; the precise library
-// answers with decimals.
-TEST(EvaluatorPrecision, EveryChangeCreatesAFreshLibraryAndOnlyThen) {
-    const std::pair<bool, bool> steps[] = {{false, false}, {true, true}, {true, false}, {false, true}};
-    MXMathEvaluator evaluator;
-    for (const auto& [precise, fresh] : steps) {
-        const mxcalc::detail::MXFunctionEvaluator* before = &evaluator.functionEvaluator();
-        evaluator.setUsesHighPrecisionEvaluation(precise);
-        EXPECT_EQ(&evaluator.functionEvaluator() != before, fresh) << precise;
-        EXPECT_EQ(evaluator.functionEvaluator().evaluator(), &evaluator);
-        const Outcome third = evaluateText(evaluator, u"1/3");
-        ASSERT_TRUE(third.value.has_value());
-        EXPECT_EQ(third.value->kind(), precise ? MXNumberKind::Decimal : MXNumberKind::Double);
-    }
 }
 
 TEST(EvaluatorPrecision, SwitchingInsideAFunctionCallKeepsTheRunningLibrary) {

@@ -41,12 +41,6 @@ TEST(ExpressionArchive, RoundTripsExactly) {
     }
 }
 
-TEST(ExpressionArchive, UsesTheKeyedFormat) {
-    EXPECT_EQ(fn(u"f", {num(1.5), var(u"x")})->archive(),
-              R"({"version":1,"expression":{"function":"f","arguments":[)"
-              R"({"number":{"kind":"double","value":"1.5"}},{"variable":"x"}]}})");
-}
-
 TEST(ExpressionArchive, DamagedArchivesGiveNoTree) {
     std::vector<std::string> damaged = {
         "", "not json", "[]", R"({"version":1})", R"({"expression":{"variable":"x"}})",

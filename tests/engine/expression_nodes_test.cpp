@@ -12,15 +12,6 @@ namespace {
 
 MXExpressionPtr nullNumber() { return MXExpression::numberExpressionWithNumber(std::nullopt); }
 
-TEST(ExpressionDescription, PrintsEveryKind) {
-    const std::pair<MXExpressionPtr, const char16_t*> cases[] = {
-        {num(0.1), u"0.1"}, {dec(u"2.50"), u"2.5"}, {nullNumber(), u"(null)"}, {var(u"x"), u"$x"},
-        {fn(u"add", {num(2), fn(u"multiply", {num(3), num(4)})}), u"add(2,multiply(3,4))"},
-        {fn(u"SIN", {num(1)}), u"sin(1)"}, {fn(u"pi"), u"pi()"},
-    };
-    for (const auto& [tree, expected] : cases) EXPECT_EQ(utf8(tree->description()), utf8(expected));
-}
-
 struct EqualityCase {
     MXExpressionPtr left;
     MXExpressionPtr right;
@@ -44,16 +35,6 @@ TEST(ExpressionEquality, ComparesKindValueAndArguments) {
         if (c.equal) {
             EXPECT_EQ(c.left->hash(), c.right->hash()) << name;
         }
-    }
-}
-
-TEST(ExpressionFactories, VariableDropsOneLeadingDollar) {
-    // The name kept, or "-" when no node is made.
-    const std::pair<std::u16string, std::u16string> cases[] = {
-        {u"x", u"x"}, {u"$$x", u"$x"}, {u"$", u"-"}, {u"", u"-"}};
-    for (const auto& [given, stored] : cases) {
-        const MXExpressionPtr node = var(given);
-        EXPECT_EQ(utf8(node ? node->variable() : u"-"), utf8(stored)) << utf8(given);
     }
 }
 

@@ -1,5 +1,5 @@
-// The default operator set in both percent modes, adding operators and tokens, the checked
-// initializer, and the operator's description and copy.
+// Token lookup and copies of the operator set, inserting operators, the checked initializer,
+// and the operator's description and copy.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -27,22 +27,6 @@ std::vector<std::u16string> meanings(const MXMathOperatorSet& set, std::u16strin
     std::vector<std::u16string> functions;
     for (const auto& op : set.operatorsForToken(token)) functions.push_back(op->function());
     return functions;
-}
-
-// "%" is a binary remainder just above multiplication, or a postfix percent just above the
-// signs; each switch inserts it afresh, so switching back leaves the upper levels one higher.
-TEST(OperatorTable, PercentSignInBothModes) {
-    const std::vector<std::pair<bool, std::vector<int64_t>>> steps = {
-        // modulo, then the levels of multiply, mod, percent, negate, pow, comma
-        {true, {14, 16, -1, 17, 19, 21}}, {false, {14, -1, 19, 17, 20, 22}}, {true, {14, 16, -1, 18, 21, 23}}};
-    MXMathOperatorSet set;
-    for (const auto& [modulo, levels] : steps) {
-        set.setInterpretsPercentSignAsModulo(modulo);
-        EXPECT_EQ(meanings(set, u"%"), std::vector<std::u16string>{modulo ? u"mod" : u"percent"});
-        const std::vector<int64_t> found = {level(set, u"multiply"), level(set, u"mod"), level(set, u"percent"),
-                                            level(set, u"negate"),   level(set, u"pow"), level(set, u"comma")};
-        EXPECT_EQ(found, levels) << modulo;
-    }
 }
 
 // Tokens are looked up in any case and may have several meanings, functions are not; a copy
@@ -96,20 +80,6 @@ TEST(OperatorInsertion, RenumbersTheLevelsAboveTheNewOperator) {
         }
         EXPECT_EQ(set.operatorsForToken(u"@").front(), inserted);
     }
-}
-
-// Inserting an operator for a function the set has, or adding tokens, only merges the tokens.
-TEST(OperatorInsertion, TokensMergeIntoTheFunctionsOperator) {
-    MXMathOperatorSet set;
-    const auto add = set.operatorForFunction(u"add");
-    set.addOperatorWithPrecedenceHigherThan(binary(u"add", {u"PLUS"}), set.operatorForFunction(u"comma"));
-    EXPECT_EQ(set.operatorForFunction(u"add"), add);
-    EXPECT_EQ(level(set, u"add"), 13);
-    EXPECT_EQ(level(set, u"comma"), 21);
-    set.addTokens({u"TIMES", u"\u22C5", u"plus"}, u"multiply");
-    EXPECT_EQ(meanings(set, u"plus"), (std::vector<std::u16string>{u"add", u"multiply"}));
-    EXPECT_TRUE(set.operatorCharacters()->contains(u'\u22C5'));
-    EXPECT_EQ(set.maximumTokenLength(), 5u);
 }
 
 // Misuse throws with its message and changes nothing; the checked initializer lower-cases

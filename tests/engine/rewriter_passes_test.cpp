@@ -1,8 +1,5 @@
-// Passes repeat until nothing changes and stop at the pass and node limits; conditions hold only
-// when they evaluate, and the nthroot parity tests hold in either meaning of "%".
-#include <cstdlib>
-
-#include "engine/operators/MXMathOperatorSet.h"
+// Passes repeat until nothing changes and stop at the pass and node limits; the nthroot parity
+// tests hold in either meaning of "%".
 #include "platform/log/MXLog.h"
 #include "tests/support/operator_set_guard.h"
 #include "tests/support/repeated_text.h"
@@ -64,18 +61,6 @@ TEST_F(RewritePasses, LongChainLosesOneTermPerPass) {
 
 using RewriteConditions = RewriterTest;
 
-TEST_F(RewriteConditions, MatchedPartsAreAlsoVariables) {
-    rewriter.addRewriteRule(u"__exp1", u"positive(__exp1)", u"$__exp1 > 0");
-    expectRewrites({{u"positive($p)", "$p"}, {u"positive($n)", "positive($n)"}, {u"positive(2)", "2"},
-                    {u"positive(-2)", "positive(-2)"}, {u"positive($x)", "positive($x)"}});
-}
-
-TEST_F(RewriteConditions, ConditionThatCannotBeEvaluatedDoesNotHold) {
-    rewriter.addRewriteRule(u"__exp1", u"unknown(__exp1)", u"nosuchfunction(__exp1) == 0");
-    EXPECT_EQ(rewrite(u"unknown(1)"), "unknown(1)");
-    EXPECT_EQ(rewrite(u"$x / $x"), "divide($x,$x)") << "$x has no value";
-}
-
 // Rules created while "%" means percent: the parity tests still mean remainder.
 TEST_F(RewriteConditions, NthrootParityInPercentMode) {
     const DefaultOperatorSetGuard percent(false);
@@ -87,23 +72,6 @@ TEST_F(RewriteConditions, NthrootParityInPercentMode) {
             << utf8(c.input);
         EXPECT_EQ(rewrite(c.input), c.result) << "rules made in modulo mode, used in percent mode: " << utf8(c.input);
     }
-}
-
-// The process-wide rewriter first created after a host switched "%" to percent (in a fresh
-// process, so that no earlier test has created it).
-TEST(RewriteConditionsProcess, DefaultRewriterCreatedInPercentMode) {
-    const std::string style = GTEST_FLAG_GET(death_test_style);
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            MXMathOperatorSet::defaultOperatorSet()->setInterpretsPercentSignAsModulo(false);
-            MXMathEvaluator evaluator;
-            const bool even = described(evaluator.expressionByRewritingExpression(parsed(u"nthroot($x^2;2)"))) == "abs($x)";
-            const bool odd = described(evaluator.expressionByRewritingExpression(parsed(u"nthroot($x^3;3)"))) == "$x";
-            std::exit(even && odd ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "");
-    GTEST_FLAG_SET(death_test_style, style);
 }
 
 }  // namespace

@@ -9,33 +9,6 @@ using namespace expression_test;
 
 namespace {
 
-struct SimplificationCase {
-    const char* name;
-    MXExpressionPtr tree;
-    std::u16string expected;
-    int64_t errorCode;
-};
-
-TEST(Simplification, FoldsNumericCalls) {
-    const SimplificationCase cases[] = {
-        {"all numbers", fn(u"add", {num(1), fn(u"multiply", {num(2), num(3)})}), u"7", 0},
-        {"variable kept", fn(u"add", {var(u"x"), fn(u"multiply", {num(2), num(3)})}), u"add($x,6)", 0},
-        {"unknown function over a sum", fn(u"foo", {fn(u"add", {num(1), num(2)})}), u"foo(3)",
-         MXErrorCodeUnresolvedFunction},
-        {"unknown function never called", fn(u"add", {num(1), fn(u"foo", {var(u"x")})}), u"add(1,foo($x))", 0},
-    };
-    MXMathEvaluator evaluator;
-    for (const auto& c : cases) {
-        MXError error;
-        const MXExpressionPtr simplified = c.tree->simplifiedExpressionWithEvaluator(&evaluator, &error);
-        ASSERT_NE(simplified, nullptr) << c.name;
-        EXPECT_EQ(utf8(simplified->description()), utf8(c.expected)) << c.name;
-        EXPECT_EQ(error.code(), c.errorCode) << c.name;
-    }
-    EXPECT_EQ(utf8(fn(u"add", {num(1), num(2)})->simplifiedExpressionWithEvaluator(nullptr)->description()), "3")
-        << "without an evaluator, the default one";
-}
-
 // Leaves and unchanged arguments are kept, not copied; evaluation goes to the given evaluator,
 // and without one gives nothing.
 TEST(Simplification, LeavesAreSharedAndEvaluationUsesTheGivenEvaluator) {
