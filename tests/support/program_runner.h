@@ -33,7 +33,8 @@ protected:
     MxcalcRun mxcalc(const std::string& arguments, const std::string& input = "", bool keepErrors = false) const {
         std::string command = "MX_SETTINGS_DIR=" + shellQuoted(folder().string()) + " " + MX_MXCALC_PATH + " " +
                               arguments + (keepErrors ? " 2>&1" : " 2>/dev/null");
-        if (!input.empty()) command = "printf '%s' " + shellQuoted(input) + " | " + command;
+        // No input is an empty standard input, never the test runner's own.
+        command = input.empty() ? command + " </dev/null" : "printf '%s' " + shellQuoted(input) + " | " + command;
         return shell(command);
     }
 
