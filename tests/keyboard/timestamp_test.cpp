@@ -65,9 +65,4 @@ TEST_F(KeyboardTest, TimestampsOfDatesThatDoNotReadAreZero) {
     EXPECT_EQ(controller().getUTCDateTimeFromLocalTime(u"not a date"), u"");
 }
 
-TEST_F(KeyboardTest, TimestampIsOnlySpecialAsAUserDefinition) {
-    EXPECT_EQ(shown(u"timestamp(2020;1;1)"), u"");
-    EXPECT_EQ(controller().currentEvalString(), u"timestamp(2020;1;1)");
-}
-
 }  // namespace
