@@ -98,7 +98,6 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("document");
         QTest::addColumn<QString>("spaceTitle");
-        QTest::newRow("space inserts it") << "numbers 2 + 3 space" << "2 + 3 = 5" << "";
         QTest::newRow("degrees") << "numbers symbols sin numbers 3 0" << "sind(30" << " = 0.5";
         QTest::newRow("return after backspace") << "numbers 4 backspace 9 return" << "9 = 9\n" << "";
         QTest::newRow("letters again, a word and space") << "numbers letters h i space" << "hi " << "";
@@ -200,15 +199,6 @@ private slots:
         }
         clickKeys(QStringLiteral("space"));
         QCOMPARE(document(), QStringLiteral("2 + 3 = 5"));
-    }
-
-    void keysHaveAccessibleNames() {
-        open();
-        for (const KeyboardKeyAction& entry : keyboard().views().keys) {
-            const QString name = KeyboardPanel::widgetOf(*entry.key)->accessibleName();
-            QVERIFY2(!name.isEmpty(), qPrintable(title(*entry.key)));
-            QCOMPARE(name.toStdU16String(), entry.key->accessibilityLabel());
-        }
     }
 
     // Return without a result closes the keyboard, the globe key hands typing to the

@@ -20,19 +20,13 @@ std::string described(double value) { return MXToUtf8(MXNumber(value).descriptio
 TEST_F(MxcalcProgram, EvaluatesEachExpression) {
     const double pi = 3.141592653589793;
     expectRuns({
-        {"2+3 1/3 2^10", "", "5\n" + described(1.0 / 3) + "\n1024\n", 0},
-        {"1/0", "", "inf\n", 0},
+        {"2+3 1/3", "", "5\n" + described(1.0 / 3) + "\n", 0},
         {"'sin(1;2)'", "", "error 17: sin:variables:error: requires 1 argument\n", 1},
         {"'mode(1;2;3)'", "", "error 16: invalid return type from mode function\n", 1},
         {"2 'foo()' 3", "", "2\nerror 15: unable to resolve function: foo\n3\n", 1},
         {"'1+' 2+3", "", "error 10: no right operand to binary +\n5\n", 1},
-        {"'round(2.5;$digits)'", "", "3\n", 0},
         {"", "2*3\n$y\n7-10\n", "6\nerror 14: unable to resolve variable: $y\n-3\n", 1},
-        {"-- -2^2 2+3", "", "-4\n5\n", 0},
-        {"'sin(30)'", "", described(std::sin(30.0)) + "\n", 0},
         {"--degrees 'sin(30)' 'asin(1)' 'tan(90)'", "", described(std::sin(30.0 / 180 * pi)) + "\n90\nNaN\n", 0},
-        {"'7%3' 'avg(1;3)' 'trunc(-2.5)'", "", "1\n2\n-3\n", 0},
-        {"--percent '50+10%' '200*15%'", "", "55\n30\n", 0},
     });
 }
 

@@ -88,15 +88,6 @@ TEST_F(SettingsCommand, AbsentKeyPrintsAnEmptyLineAndUnsetSucceedsWhenAbsent) {
     EXPECT_EQ(run("unset", "saveCanType").status, 0);
 }
 
-TEST_F(SettingsCommand, GetConvertsToTheKeysType) {
-    ownStore().setString(u"12.9", u"saveINTMAX");
-    sharedStore().setInteger(3, u"varXvalue");
-    ownStore().setDouble(0.5, u"saveCustomFunc");
-    EXPECT_EQ(run("get", "saveINTMAX").out, "12\n");
-    EXPECT_EQ(run("get", "varXvalue", std::nullopt, true).out, "3\n");
-    EXPECT_EQ(run("get", "saveCustomFunc").out, "0.5\n");
-}
-
 TEST_F(SettingsCommand, UnusableFolderFailsAndNoFolderMeansTheProcessSettingsFolder) {
     const std::filesystem::path blocked = folder() / "blocked";
     std::FILE* file = std::fopen(blocked.c_str(), "w");

@@ -14,15 +14,4 @@ TEST_F(KeyboardTest, BracketsAreBalancedByCount) {
     EXPECT_EQ(controller().closeBracket(nullptr, std::nullopt), std::nullopt);
 }
 
-// Balancing happens on the evaluated copy: the expression view keeps what was typed.
-TEST_F(KeyboardTest, BalancingLeavesTheExpressionViewAlone) {
-    controller().closeBracket(&keyboard_.spaceButton());
-    EXPECT_EQ(keyboard_.spaceTitle(), u"");
-    controller().processString(u"(((1");
-    EXPECT_EQ(keyboard_.spaceTitle(), u" = 1");
-    EXPECT_EQ(keyboard_.resultsLabel().text(), u"(((1");
-    EXPECT_EQ(controller().currentEvalString(), u"(((1");
-    EXPECT_FALSE(keyboard_.resultsLabel().isFirstResponder());
-}
-
 }  // namespace

@@ -50,13 +50,6 @@ const ExpansionCase kUserDefinitions[] = {
 };
 INSTANTIATE_TEST_SUITE_P(UserDefinitions, KeyboardExpansion, testing::ValuesIn(kUserDefinitions));
 
-TEST_F(KeyboardTest, WithoutUserDefinitionsOnlyTheKeyboardsApply) {
-    EXPECT_EQ(shown(u"sq(3)+sind(30)"), u"");
-    EXPECT_EQ(controller().currentEvalString(), u"sq(3)+(sin(dtor(30;0;0)))");
-    setDefinitions(u"");
-    EXPECT_EQ(shown(u"sind(30)"), u" = 0.5");
-}
-
 // The expansion fails with one log line and leaves the text partly expanded.
 void expectOneExpansionLog(const MXLogCapture& log) {
     ASSERT_EQ(log.lines().size(), 1u);

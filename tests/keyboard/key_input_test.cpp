@@ -1,12 +1,8 @@
-// Keys tapped on the loaded keyboard: the text each inserts in degree and radian mode, the
-// shift key, held backspace, the globe key, the precision slider.
-#include <tuple>
-
+// Keys tapped on the loaded keyboard: the text each inserts in degree and radian mode, and
+// the globe key.
 #include "tests/support/keyboard_fixture.h"
 
 namespace {
-
-constexpr uint32_t kKeyClick = 1104;
 
 struct KeysCase {
     std::vector<std::u16string_view> keys;
@@ -31,36 +27,6 @@ const KeysCase kKeysCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Keys, KeyboardKeys, testing::ValuesIn(kKeysCases));
 
-TEST_F(KeyboardTest, ShiftTogglesRadiansWithItsImageAndClicks) {
-    load();
-    for (const int status : {1, 0}) {
-        tap({u"shiftButton"});
-        EXPECT_EQ(controller().isRAD(), status == 1);
-        EXPECT_EQ(keyboard_.views().shiftButton->imageForState(MXControlState::Normal)->name,
-                  u"shift_" + MXIntegerText(status) + u".png");
-    }
-    EXPECT_EQ(keyboard_.host().playedSounds(), std::vector<uint32_t>(2, kKeyClick));
-}
-
-// Held backspace deletes after 0.4 s; moving the touch stops the repeat after the pending
-// deletion (the repeat and the lift are checked by the desktop keyboard's tests).
-TEST_F(KeyboardTest, HeldBackspaceStopsWhenMoved) {
-    load();
-    tap({u"1", u"2", u"3", u"4", u"5"});
-    MXButton& backspace = *keyboard_.views().backSpaceButton;
-    backspace.touchDown({10, 10});
-    keyboard_.environment().advance(0.39);
-    EXPECT_EQ(keyboard_.document(), u"12345");
-    keyboard_.environment().advance(0.02);
-    EXPECT_EQ(keyboard_.document(), u"1234");
-    backspace.touchMoved({12, 10});
-    EXPECT_EQ(keyboard_.document(), u"123");
-    keyboard_.environment().advance(2);
-    EXPECT_EQ(keyboard_.document(), u"12");
-    backspace.touchUp({12, 10});
-    EXPECT_EQ(keyboard_.spaceTitle(), u" = 12");
-}
-
 TEST_F(KeyboardTest, GlobeKeySwitchesKeyboardsOrLeavesItToThePlatformsList) {
     load();
     tap({u"globeButton"});
@@ -76,26 +42,6 @@ TEST_F(KeyboardTest, GlobeKeySwitchesKeyboardsOrLeavesItToThePlatformsList) {
     EXPECT_EQ(listed.host().advanceCount(), 0);
     EXPECT_EQ(listed.host().inputModeListCount(), 2) << "touch down and up, connected once";
     EXPECT_TRUE(listed.host().playedSounds().empty());
-}
-
-TEST_F(KeyboardTest, SliderSnapsStoresLabelsAndReevaluates) {
-    load();
-    tap({u"2", u"/", u"3"});
-    MXSlider& slider = *keyboard_.views().spaceSlider;
-    // Value set, snapped value, label offset, shown result.
-    const std::tuple<float, float, double, std::u16string_view> cases[] = {
-        {3.4f, 3, 1, u" = 0.667"}, {3.5f, 4, 1, u" = 0.6667"}, {9.6f, 10, 2, u" = 0.6666666667"},
-        {0, 0, 1, u" = 0.66666666667"}};
-    for (const auto& [value, snapped, offset, shown] : cases) {
-        slider.setValue(value);
-        slider.sendActionsForControlEvents(MXControlEventValueChanged);
-        EXPECT_EQ(slider.value(), snapped);
-        EXPECT_EQ(store_.integerForKey(KeyboardKeySaveINTMAX), static_cast<int64_t>(snapped));
-        EXPECT_EQ(controller().sliderLabel()->text(), MXFromUtf8(std::to_string(static_cast<int>(snapped))));
-        EXPECT_EQ(controller().sliderLabel()->transform(), (MXAffineTransform{0.5, 0, 0, 1, 0, offset})) << value;
-        EXPECT_EQ(keyboard_.spaceTitle(), shown);
-    }
-    EXPECT_EQ(controller().sliderLabel()->frame(), slider.thumbView().bounds());
 }
 
 }  // namespace

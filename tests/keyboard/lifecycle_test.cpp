@@ -1,21 +1,7 @@
-// Loading and showing the keyboard: stored settings, the load counter, the layout pass and
-// the key styling, on a phone and on a tablet.
+// Loading and showing the keyboard: stored settings, and layouts that lack controls.
 #include "tests/support/keyboard_fixture.h"
 
 namespace {
-
-TEST_F(KeyboardTest, FirstStartWithEmptyStoresTypesIntoTheHostAndStoresTheSliderPrecision) {
-    load();
-    EXPECT_TRUE(controller().canType());
-    EXPECT_TRUE(keyboard_.views().spaceSwitch->isOn());
-    EXPECT_EQ(store_.integerForKey(KeyboardKeySaveINTMAX), 11);
-    EXPECT_EQ(store_.integerForKey(KeyboardKeySaveCanType), 1);
-    EXPECT_EQ(sharedStore().integerForKey(KeyboardKeyKeyboardInstall), 1);
-    ASSERT_NE(controller().sliderLabel(), nullptr);
-    EXPECT_EQ(controller().sliderLabel()->text(), u"11");
-    EXPECT_EQ(keyboard_.views().spaceSlider->thumbImageForState(MXControlState::Normal)->name, u"slide.png");
-    EXPECT_FALSE(controller().isRAD());
-}
 
 // With typing into the host off, keys and backspace edit only the expression until the
 // switch turns it on.
@@ -35,42 +21,6 @@ TEST_F(KeyboardTest, StoredSettingsApplyOnLoad) {
     EXPECT_EQ(store_.integerForKey(KeyboardKeySaveCanType), 1);
     tap({u"spaceButton"});
     EXPECT_EQ(keyboard_.document(), u"kept = 0.6666667");
-}
-
-TEST_F(KeyboardTest, TheLoadCounterCountsTo999) {
-    // Stored before the load, stored after it.
-    const std::pair<int64_t, int64_t> cases[] = {{998, 999}, {999, 999}, {-5, 6}, {2147483648, 999}};
-    for (const auto& [before, after] : cases) {
-        ASSERT_TRUE(sharedStore().setInteger(before, KeyboardKeyKeyboardInstall));
-        KeyboardHeadless keyboard(store_);
-        keyboard.controller().viewDidLoad();
-        EXPECT_EQ(sharedStore().integerForKey(KeyboardKeyKeyboardInstall), after) << before;
-    }
-}
-
-TEST_F(KeyboardTest, PhoneLayoutPassMovesTheSwitchAndSliderOnce) {
-    load();
-    const KeyboardViews& views = keyboard_.views();
-    const MXAffineTransform switchMoved{0.5, 0, 0, 0.5, 7, -11};
-    const MXAffineTransform sliderMoved{0.95, 0, 0, 0.5, 3.8, 5};
-    for (int pass = 0; pass < 2; ++pass) {
-        EXPECT_EQ(views.spaceSwitch->transform(), switchMoved);
-        EXPECT_EQ(views.spaceSlider->transform(), sliderMoved);
-        EXPECT_EQ(views.spaceSwitch->tag(), 5050);
-        controller().updateConstraints();
-    }
-    EXPECT_EQ(keyboard_.resultsLabel().textContainerInset(), (MXEdgeInsets{6, 6, 6, 51 * 0.5 + 6}));
-    EXPECT_EQ(views.inputView->subviews().back(), views.spaceSlider);
-    EXPECT_EQ(keyboard_.spaceButton().layer(), (MXLayerStyle{20, 2, MXColor::colorWithWhite(0.8, 0.25), true}));
-}
-
-TEST_F(KeyboardTest, TheDecimalPointKeyShowsTheLocalesSeparatorAndTypesIt) {
-    setLocale(u"de_DE");
-    load();
-    EXPECT_EQ(keyboard_.key(u"."), nullptr);
-    tap({u"1", u",", u"5", u"*", u"2"});
-    EXPECT_EQ(keyboard_.document(), u"1,5*2");
-    EXPECT_EQ(keyboard_.spaceTitle(), u" = 3");
 }
 
 TEST(KeyboardLayout, LayoutsWithoutControlsOrWithUnknownNamesStillWork) {

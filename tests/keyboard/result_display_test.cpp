@@ -16,15 +16,9 @@ TEST_P(KeyboardResultDisplay, ShowsTheFormattedResultOrNothing) {
 }
 
 const DisplayCase kResults[] = {
-    {u"0.1+0.2", u" = 0.3"}, {u"200+10%", u" = 220"}, {u"2^(1/2", u" = 1.41421356237"}, {u"10^200", u" = 1E200"},
-    {u"0-10^300", u" = -1E300"}, {u"10^-200", u" = 1E-200"}, {u"-1/0", u" = NaN"},
+    {u"10^200", u" = 1E200"}, {u"0-10^300", u" = -1E300"}, {u"10^-200", u" = 1E-200"},
 };
 INSTANTIATE_TEST_SUITE_P(Results, KeyboardResultDisplay, testing::ValuesIn(kResults));
-
-const DisplayCase kNothing[] = {
-    {u"   ", u""}, {u"()", u""}, {u"hello", u""}, {u"hello(2)", u""}, {u"2)+(3", u""}, {u"2+", u""},
-};
-INSTANTIATE_TEST_SUITE_P(Nothing, KeyboardResultDisplay, testing::ValuesIn(kNothing));
 
 TEST_F(KeyboardTest, TheEvaluatorIsKeptOnlyWhileTheTextCallsATrigonometricFunction) {
     const auto& operators = MXMathOperatorSet::defaultOperatorSet();

@@ -4,16 +4,6 @@
 
 namespace {
 
-TEST_F(KeyboardTest, NamesAreTheVariablesAndUnknownFunctionsInWrittenOrder) {
-    const std::pair<std::u16string, std::vector<std::u16string>> cases[] = {
-        {u"1+2", {}}, {u"$a*sin($b)+$a", {u"a", u"b", u"a"}}, {u"max(bar(1);$z;avg($w;2))", {u"bar", u"z", u"w"}}};
-    for (const auto& [text, names] : cases) {
-        const MXExpressionPtr expression = MXExpression::expressionFromString(text);
-        ASSERT_TRUE(expression) << MXToUtf8(text);
-        EXPECT_EQ(controller().variablesAndFunctionsInExpression(expression), names) << MXToUtf8(text);
-    }
-}
-
 TEST_F(KeyboardTest, DeeplyNestedExpressionsAreWalkedWithoutRecursion) {
     MXExpressionPtr expression = MXExpression::variableExpressionWithVariable(u"v");
     for (int depth = 0; depth < 100000; ++depth)
